@@ -1,0 +1,3 @@
+#include "sample_data/sample_data.h"
+
+void write_pair_events(const std::string&) {}

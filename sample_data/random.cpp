@@ -1,0 +1,31 @@
+#include "sample_data/sample_data.h"
+
+#include <cmath>
+
+double uniform01(SampleRng& rng)
+{
+    return (rng() >> 11) * 0x1.0p-53;
+}
+
+double gaussian(SampleRng& rng)
+{
+    // Box-Muller: 1 - u keeps the logarithm finite.
+    double u = 1.0 - uniform01(rng), v = uniform01(rng);
+    return std::sqrt(-2.0 * std::log(u)) * std::cos(6.283185307179586 * v);
+}
+
+long poisson(SampleRng& rng, double mean)
+{
+    if (mean > 60.0) {
+        long k = std::lround(mean + std::sqrt(mean) * gaussian(rng));
+        return k < 0 ? 0 : k;
+    }
+    // Knuth's product of uniforms, exact for small means.
+    double limit = std::exp(-mean), product = uniform01(rng);
+    long k = 0;
+    while (product > limit) {
+        ++k;
+        product *= uniform01(rng);
+    }
+    return k;
+}
