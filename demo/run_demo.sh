@@ -43,6 +43,29 @@ run_step() {
     fi
 }
 
+# plot_step NAME CAPTION: renders plots/NAME.gp (which reads the data files of
+# this folder by name) into NAME.png.
+figures=()
+have_gnuplot=$(command -v gnuplot || true)
+plot_step() {
+    local name=$1 caption=$2
+    [ -n "$have_gnuplot" ] || return 0
+    if gnuplot -c "$root/plots/$name.gp" "$name.png" 2>"$name.plot.log" && [ -s "$name.png" ]; then
+        rm -f "$name.plot.log"
+        figures+=("$name|$caption")
+    else
+        failed+=("plot $name")
+        echo "demo: plot $name FAILED:" >&2
+        sed 's/^/  /' "$name.plot.log" >&2
+    fi
+}
+
+# estimate PROGRAM QUANTITY ESTIMATE TRUE_VALUE: one row of the estimates table.
+estimates=()
+estimate() {
+    estimates+=("$(printf '%-18s %-28s %-16s %s' "$1" "$2" "$3" "$4")")
+}
+
 echo "Writing sample data into $out"
 "$bin/make_sample_data" . || { echo "demo: make_sample_data FAILED" >&2; exit 1; }
 
@@ -54,6 +77,11 @@ done
 
 printf '\n%-18s %6s %9s  %s\n' program status seconds "files written"
 printf '%s\n' "${summary[@]}"
+if [ ${#estimates[@]} -gt 0 ]; then
+    printf '\n%-18s %-28s %-16s %s\n' program quantity estimate "true value"
+    printf '%s\n' "${estimates[@]}"
+fi
+[ -n "$have_gnuplot" ] || echo "gnuplot not found: no figures rendered (apt-get install gnuplot-nox)"
 echo
 echo "Outputs are in $out"
 if [ ${#failed[@]} -gt 0 ]; then
