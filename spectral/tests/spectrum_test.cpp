@@ -1,0 +1,161 @@
+#include "spectral/spectrum.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "tests/program_runner.h"
+
+namespace {
+
+Series make_series(std::vector<double> t, std::vector<double> y)
+{
+    return Series{std::move(t), std::move(y)};
+}
+
+TEST(ReadPairs, AnyWhiteSpaceSeparatesNumbers)
+{
+    struct Case {
+        const char* text;
+        int wanted;
+        int expected;
+    };
+    const Case cases[] = {
+        {"0 1\n1 2\n2 3\n", 3, 3},
+        {"0 1\r\n1 2\r\n2 3\r\n", 3, 3},      // CRLF line ends
+        {"0 1 1 2\n2\t3", 3, 3},              // several pairs a line, no final newline
+        {"0 1\n1 2\n2 3\n3 4\n", 3, 3},       // extra pairs are not read
+        {"0 1\n1 2\n", 3, 2},                 // short
+        {"0 1\n1 2\n2", 3, 2},                // a half pair is not a pair
+        {"0 1\n1 nan\n2 3\n", 3, 1},          // not a number
+        {"0 1\n1 n/a\n2 3\n", 3, 1},
+        {"", 3, 0},
+    };
+    for (const Case& c : cases) {
+        std::istringstream in(c.text);
+        Series s;
+        EXPECT_EQ(read_pairs(in, c.wanted, s), c.expected) << c.text;
+    }
+}
+
+TEST(RemoveMean, SubtractsTheMeanOfTheValues)
+{
+    std::vector<double> y{1.0, 2.0, 6.0};
+    EXPECT_EQ(remove_mean(y), 3.0);
+    EXPECT_EQ(y, (std::vector<double>{-2.0, -1.0, 3.0}));
+}
+
+TEST(WriteSpectrum, ConstantSeriesHasNoPowerAndLeavesThePeakAtItsStart)
+{
+    Series s = make_series({0.0, 0.5, 1.0, 1.5}, {7.0, 7.0, 7.0, 7.0});
+    remove_mean(s.y);
+    std::ostringstream out;
+    Peak peak{-100.0, 30.0};
+    write_spectrum(out, s, {1.0, 1.25, 0.1}, FourthColumn::log_power, &peak);
+    EXPECT_EQ(out.str(), "1\t0\t0\t-inf\n1.1\t0\t0\t-inf\n1.2\t0\t0\t-inf\n");
+    EXPECT_EQ(peak.log_power, -100.0);
+    EXPECT_EQ(peak.frequency, 30.0);
+}
+
+TEST(WriteSpectrum, ConstantOffsetShowsWhenTheMeanIsKept)
+{
+    // Two samples one unit apart: T = 1, the coefficient at f = 0 is 2 * sum * dt.
+    Series s = make_series({0.0, 1.0}, {3.0, 3.0});
+    std::ostringstream out;
+    write_spectrum(out, s, {0.0, 0.5, 1.0}, FourthColumn::amplitude);
+    EXPECT_EQ(out.str(), "0\t12\t0\t12\n");
+}
+
+TEST(WriteSpectrum, PureToneGivesUnitCoefficientAtItsFrequency)
+{
+    std::vector<double> t, y;
+    for (int i = 0; i <= 1000; ++i) {
+        t.push_back(i / 1000.0);
+        y.push_back(std::cos(6.283185307179586 * 5.0 * t.back()));
+    }
+    std::ostringstream out;
+    write_spectrum(out, make_series(t, y), {5.0, 5.5, 1.0}, FourthColumn::amplitude);
+    std::istringstream line(out.str());
+    double f, re, im, amplitude;
+    line >> f >> re >> im >> amplitude;
+    // 1001 samples over ten whole periods: the closing sample adds 1/500.
+    EXPECT_EQ(f, 5.0);
+    EXPECT_EQ(re, 1.002);
+    EXPECT_NEAR(im, 0.0, 1e-9);
+    EXPECT_EQ(amplitude, 1.002);
+}
+
+TEST(WriteSpectrum, LastOfEqualMaximaTakesThePeak)
+{
+    // Powers at -f and +f are equal to the last bit: the later one wins.
+    const Series s = make_series({0.0, 0.1, 0.2, 0.3, 0.4}, {1.0, -2.0, 0.5, 3.0, -1.0});
+    std::ostringstream out;
+    Peak peak{-100.0, 30.0};
+    write_spectrum(out, s, {-2.5, 2.6, 0.5}, FourthColumn::log_power, &peak);
+    const auto lines = split_lines(out.str());
+    ASSERT_EQ(lines.size(), 11u);
+    double best = -100.0, best_f = 30.0;
+    for (const auto& l : lines) {
+        std::istringstream in(l);
+        double f, re, im, log_power;
+        in >> f >> re >> im >> log_power;
+        if (log_power >= best) {
+            best = log_power;
+            best_f = f;
+        }
+    }
+    EXPECT_GT(best_f, 0.0);
+    EXPECT_EQ(peak.frequency, best_f);
+}
+
+TEST(WriteSpectrum, FrequencyIsAccumulatedByAddition)
+{
+    // The crab grid: 9990 lines, the last at 999.9000000001588, printed 999.9.
+    const Series s = make_series({0.0, 1.0}, {1.0, 1.0});
+    std::ostringstream out;
+    write_spectrum(out, s, {1.0, 1000.0, 0.1}, FourthColumn::log_power);
+    const auto lines = split_lines(out.str());
+    ASSERT_EQ(lines.size(), 9990u);
+    EXPECT_EQ(lines.front().substr(0, 2), "1\t");
+    EXPECT_EQ(lines.back().substr(0, 6), "999.9\t");
+}
+
+TEST(SpectrumPrograms, BadInputIsReportedAndEarlierOutputSurvives)
+{
+    struct Case {
+        const char* program;
+        std::map<std::string, std::string> files;
+        std::vector<std::string> dirs;
+        const char* message;
+    };
+    const std::string earlier = "earlier result\n";
+    const Case cases[] = {
+        {"crab_spectrum", {{"fcrab.txt", earlier}}, {},
+         "crab_spectrum: cannot open Crab.dat: No such file or directory\n"},
+        {"pulsar_spectrum", {{"pulsar.dat", "0 1\n0.5 2\n"}, {"fpulse.txt", earlier}}, {},
+         "pulsar_spectrum: pulsar.dat holds only 2 of the 100001 time-value pairs needed\n"},
+        {"phone_spectrum", {{"cellphone.dat", "0 1\n1e-10 x\n"}, {"fphone.txt", earlier}}, {},
+         "phone_spectrum: cellphone.dat: not a number after 1 of the 120001 time-value pairs needed\n"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = run_program(c.program, {{}, c.files, c.dirs, ""});
+        EXPECT_EQ(run.status, 1) << c.program;
+        EXPECT_EQ(run.err, c.message);
+        EXPECT_EQ(run.out, "");
+        for (const auto& [name, text] : c.files)
+            EXPECT_EQ(run.files.at(name), text) << c.program << " " << name;
+    }
+}
+
+TEST(SpectrumPrograms, OutputThatCannotBeCreatedIsReported)
+{
+    std::string series;
+    for (int i = 0; i < 120001; ++i)
+        series += std::to_string(i) + "e-10 1\n";
+    const ProgramRun run = run_program("phone_spectrum", {{}, {{"cellphone.dat", series}}, {"fphone.txt"}, ""});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "phone_spectrum: cannot create fphone.txt: Is a directory\n");
+}
+
+}  // namespace
