@@ -7,3 +7,19 @@
 // (cycles per unit of t), by the direct sum of y e^{+i 2 pi f t} dt, scaled by
 // 1/sqrt(2 pi). The step dt is t[1] - t[0]; n must be at least 2.
 std::complex<double> dft(const double* t, const double* y, int n, double f);
+
+// The transform at count frequencies f[0..count-1]. Each sum is added in
+// sample order as dft adds it, several frequencies at once with the maths
+// library's vector sine and cosine where the processor has them (chosen at
+// run time). error[k] bounds how far either part of result[k] may lie from
+// dft(t, y, n, f[k]); it is 0 where the scalar routine itself was used.
+void dft_many(const double* t, const double* y, int n, const double* f, int count,
+              std::complex<double>* result, double* error);
+
+// The path dft_many takes on this processor: "avx512", "avx2" or "scalar".
+const char* dft_path_name();
+
+// Makes dft_many take the named path ("scalar", "avx2", "avx512") for the
+// rest of the run, for tests and benchmarks; false if this processor has not
+// got it.
+bool use_dft_path(const char* name);

@@ -1,13 +1,105 @@
 #include "spectral/spectrum.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <complex>
+#include <cstdio>
+#include <cstring>
 
 #include "common/die.h"
 #include "spectral/dft.h"
 
 namespace {
+
 constexpr double sqrt_two_pi = 2.5066282746310002;
+constexpr double unit_roundoff = DBL_EPSILON / 2.0;
+constexpr int block = 64;   // frequencies transformed between writes
+
+// One output line's numbers, with bounds on how far each may lie from the
+// value the scalar transform gives (all 0 when it came from the scalar one).
+struct Line {
+    double re, im, amplitude, log_power;
+    double re_error, im_error, amplitude_error, log_power_error;
+};
+
+Line spectrum_line(std::complex<double> x, double x_error, double norm)
+{
+    Line l;
+    l.re = x.real() * norm;
+    l.im = x.imag() * norm;
+    l.amplitude = std::sqrt(x.imag() * x.imag() + x.real() * x.real()) * norm;
+    l.log_power = std::log10(l.amplitude * l.amplitude);
+    if (x_error == 0.0) {
+        l.re_error = l.im_error = l.amplitude_error = l.log_power_error = 0.0;
+        return l;
+    }
+    const double slack = 8.0 * unit_roundoff;
+    l.re_error = x_error * norm * (1.0 + slack) + slack * std::fabs(l.re);
+    l.im_error = x_error * norm * (1.0 + slack) + slack * std::fabs(l.im);
+    // The modulus moves by at most the length of the error vector.
+    l.amplitude_error = 1.5 * x_error * norm + slack * l.amplitude;
+    const double low = l.amplitude - l.amplitude_error, high = l.amplitude + l.amplitude_error;
+    if (!(low > 0.0)) {
+        l.log_power_error = INFINITY;
+        return l;
+    }
+    const double log_low = std::log10(low * low), log_high = std::log10(high * high);
+    l.log_power_error = std::max(l.log_power - log_low, log_high - l.log_power) * (1.0 + slack) +
+                        slack * (std::fabs(l.log_power) + 1e-300);
+    return l;
+}
+
+// True when every value within error of v prints as v does in six digits.
+bool prints_stably(double v, double error)
+{
+    if (error == 0.0)
+        return true;
+    if (!std::isfinite(v) || !std::isfinite(error))
+        return false;
+    char low[32], high[32];
+    std::snprintf(low, sizeof low, "%g", v - error);
+    std::snprintf(high, sizeof high, "%g", v + error);
+    return std::strcmp(low, high) == 0;
+}
+
+bool prints_stably(const Line& l, FourthColumn fourth)
+{
+    return prints_stably(l.re, l.re_error) && prints_stably(l.im, l.im_error) &&
+           (fourth == FourthColumn::amplitude ? prints_stably(l.amplitude, l.amplitude_error)
+                                              : prints_stably(l.log_power, l.log_power_error));
+}
+
+// The peak is the last frequency whose log power equals the largest one met
+// so far; only lines within their error of the largest value (or of the
+// starting value) can decide it, so those are taken from the scalar transform
+// before the comparison runs in grid order.
+void track_peak(const Series& s, const std::vector<double>& frequencies,
+                std::vector<double>& log_powers, const std::vector<double>& errors,
+                double norm, Peak& peak)
+{
+    const int n = static_cast<int>(s.t.size());
+    double top = peak.log_power, top_error = 0.0;
+    for (size_t k = 0; k < log_powers.size(); ++k)
+        if (log_powers[k] > top) {
+            top = log_powers[k];
+            top_error = errors[k];
+        }
+    for (size_t k = 0; k < log_powers.size(); ++k) {
+        const bool near_top = log_powers[k] + errors[k] >= top - top_error;
+        const bool near_start = std::fabs(log_powers[k] - peak.log_power) <= errors[k];
+        if (errors[k] != 0.0 && (near_top || near_start))
+            log_powers[k] =
+                spectrum_line(dft(s.t.data(), s.y.data(), n, frequencies[k]), 0.0, norm).log_power;
+    }
+    for (size_t k = 0; k < log_powers.size(); ++k) {
+        if (log_powers[k] > peak.log_power)
+            peak.log_power = log_powers[k];
+        if (log_powers[k] == peak.log_power)
+            peak.frequency = frequencies[k];
+    }
+}
+
 }  // namespace
 
 int read_pairs(std::istream& in, int n, Series& s)
@@ -50,23 +142,35 @@ void write_spectrum(std::ostream& out, const Series& s, FrequencyGrid grid,
     const int n = static_cast<int>(s.t.size());
     const double span = s.t[n - 1] - s.t[0];
     const double norm = (2.0 / span) * sqrt_two_pi;
+
     // The frequency is accumulated by addition, never first + k * step: the
     // printed grid and its last line depend on it.
-    for (double f = grid.first; grid.limit > f; f = f + grid.step) {
-        const std::complex<double> x = dft(s.t.data(), s.y.data(), n, f);
-        const double amplitude = std::sqrt(x.imag() * x.imag() + x.real() * x.real()) * norm;
-        out << f << '\t' << x.real() * norm << '\t' << x.imag() * norm << '\t';
-        if (fourth == FourthColumn::amplitude) {
-            out << amplitude << std::endl;
-            continue;
-        }
-        const double log_power = std::log10(amplitude * amplitude);
-        out << log_power << std::endl;
-        if (peak) {
-            if (log_power > peak->log_power)
-                peak->log_power = log_power;
-            if (log_power == peak->log_power)
-                peak->frequency = f;
+    std::vector<double> frequencies;
+    for (double f = grid.first; grid.limit > f; f = f + grid.step)
+        frequencies.push_back(f);
+    const int count = static_cast<int>(frequencies.size());
+
+    std::vector<double> log_powers(count), log_power_errors(count);
+    std::complex<double> x[block];
+    double x_error[block];
+    for (int first = 0; first < count; first += block) {
+        const int size = std::min(block, count - first);
+        dft_many(s.t.data(), s.y.data(), n, &frequencies[first], size, x, x_error);
+        for (int j = 0; j < size; ++j) {
+            const int k = first + j;
+            Line line = spectrum_line(x[j], x_error[j], norm);
+            if (!prints_stably(line, fourth)) {
+                // Too close to a rounding edge of its printed digits: the
+                // scalar transform decides.
+                line = spectrum_line(dft(s.t.data(), s.y.data(), n, frequencies[k]), 0.0, norm);
+            }
+            out << frequencies[k] << '\t' << line.re << '\t' << line.im << '\t'
+                << (fourth == FourthColumn::amplitude ? line.amplitude : line.log_power)
+                << std::endl;
+            log_powers[k] = line.log_power;
+            log_power_errors[k] = line.log_power_error;
         }
     }
+    if (peak)
+        track_peak(s, frequencies, log_powers, log_power_errors, norm, *peak);
 }
