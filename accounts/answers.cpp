@@ -1,0 +1,57 @@
+#include "accounts/answers.h"
+
+#include <cctype>
+
+namespace {
+
+constexpr float saving_minimum = 1000.0f;
+constexpr float checking_minimum = 500.0f;
+
+}  // namespace
+
+Answer read_word(std::FILE* in, std::string& word)
+{
+    int c;
+    do
+        c = std::getc(in);
+    while (c != EOF && std::isspace(c));
+    if (c == EOF)
+        return Answer::missing;
+    word.clear();
+    do {
+        word += static_cast<char>(c);
+        c = std::getc(in);
+    } while (c != EOF && !std::isspace(c));
+    if (c != EOF)
+        std::ungetc(c, in);
+    return Answer::given;
+}
+
+Answer read_balance(std::FILE* in, float& balance)
+{
+    switch (std::fscanf(in, "%f", &balance)) {
+    case 1:
+        return Answer::given;
+    case EOF:
+        return Answer::missing;
+    default:
+        return Answer::not_a_number;
+    }
+}
+
+Answer read_letter(std::FILE* in, bool skip_space, char& letter)
+{
+    int n = skip_space ? std::fscanf(in, " %c", &letter) : std::fscanf(in, "%c", &letter);
+    return n == 1 ? Answer::given : Answer::missing;
+}
+
+bool minimum_balance(char type, float& minimum)
+{
+    if (type == 's')
+        minimum = saving_minimum;
+    else if (type == 'c')
+        minimum = checking_minimum;
+    else
+        return false;
+    return true;
+}

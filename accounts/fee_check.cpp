@@ -1,0 +1,43 @@
+// fee_check: asks for one account's type and balance and says whether the
+// minimum-balance fee must be charged.
+#include "accounts/answers.h"
+#include "common/die.h"
+
+#include <cstdio>
+
+int main()
+{
+    std::FILE* in = stdin;
+    std::FILE* out = stdout;
+
+    std::fputs("c = checking, s = saving \nPlease enter the account type:\n", out);
+    std::fflush(out);
+    // The type is the very next character: a blank or newline before the
+    // letter makes it a wrong type.
+    char type;
+    if (read_letter(in, false, type) == Answer::missing)
+        die("end of input before the account type");
+    float minimum;
+    if (!minimum_balance(type, minimum)) {
+        std::fputs("You didn't enter the right account type. Please try again.", out);
+        return 0;
+    }
+
+    std::fputs("Please enter the account balance: ", out);
+    std::fflush(out);
+    float balance;
+    switch (read_balance(in, balance)) {
+    case Answer::given:
+        break;
+    case Answer::not_a_number:
+        die("the account balance is not a number");
+    case Answer::missing:
+        die("end of input before the account balance");
+    }
+
+    if (minimum > balance)
+        std::fputs("A minimum balance fee needs to be charged to this account.\n", out);
+    else
+        std::fputs("A minimum balance fee does not need to be charged to this account.\n", out);
+    return 0;
+}

@@ -1,0 +1,10 @@
+# Account tools with scripted answers: five accounts (one of an invalid type)
+# summarised into the two files, then one fee check.
+run_step -i $'Ada 1250.40 s\nn\nBen 480.15 c\nn\nCleo 999.99 s\nn\nDev 2200 c\nn\nEve 75 x\ny\nf\n' account_summary
+for summary_file in account_summary.txt list_of_account_balances.txt; do
+    if [ -f "$summary_file" ]; then
+        echo "--- $summary_file"
+        cat "$summary_file"
+    fi
+done
+run_step -i $'c\n499.50\n' fee_check
