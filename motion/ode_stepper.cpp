@@ -1,0 +1,39 @@
+// ode_stepper: the undamped harmonic oscillator integrated over 50 s with the
+// midpoint step, next to its closed form. Writes ode_stepper.dat.
+#include <cmath>
+#include <fstream>
+
+#include "common/die.h"
+#include "motion/midpoint.h"
+
+namespace {
+constexpr const char* output_name = "ode_stepper.dat";
+constexpr double spring_constant = 1;   // N/m
+constexpr double mass = 1;              // kg
+constexpr double x0 = 1;                // m
+constexpr double v0 = 0;                // m/s
+constexpr double dt = 1e-4;             // s
+constexpr double end_time = 50;         // s
+
+double linear_shape(double x)
+{
+    return x;
+}
+}  // namespace
+
+int main()
+{
+    std::ofstream out = open_output(output_name);
+    out.precision(10);
+
+    const double omega = std::sqrt(spring_constant / mass);
+    const double coefficient = -spring_constant / mass;
+    Phase p{x0, v0};
+    for (double t = 0; t < end_time; t += dt) {
+        p = midpoint_step(p, coefficient, linear_shape, dt);
+        // The closed form at the start of the step, the numerical state at its end.
+        out << t << "  " << p.x << "  " << p.v << "  " << x0 * std::cos(omega * t) << "  "
+            << v0 - omega * std::sin(omega * t) << std::endl;
+    }
+    return 0;
+}
