@@ -1,0 +1,12 @@
+# Trip records: velocities (sorted after the Enter key), histograms, path
+# lengths, and the cheapest route over the leg files.
+run_step -i $'\n' trip_speed_sort
+# trip_lengths writes its distance list under the same name rides.txt.
+cp rides.txt velocities.txt
+run_step trip_frequency
+run_step trip_lengths
+run_step cheapest_route
+plot_step ride_velocities "Mean velocity of every ride, sorted (trip_speed_sort)"
+plot_step hour_histogram "Position fixes per hour of the day (trip_frequency)"
+plot_step velocity_histogram "Rides per velocity band (trip_frequency)"
+plot_step ride_lengths "Distribution of ride path lengths (trip_lengths)"

@@ -1,0 +1,31 @@
+#include "trips/route_legs.h"
+
+LineKind scan_leg_record(const std::string& line, const LegLayout& layout, Leg& leg)
+{
+    std::vector<std::string> words = split_words(line);
+    if (words.empty())
+        return LineKind::blank;
+    Leg l{};
+    if (words.size() != 3 || words[0].size() > layout.origin_max ||
+        words[1].size() > layout.destination_max || !word_to_int(words[2], l.cost))
+        return LineKind::malformed;
+    l.origin = words[0];
+    l.destination = words[1];
+    leg = l;
+    return LineKind::record;
+}
+
+LegFile read_legs(std::istream& in, const LegLayout& layout, int count)
+{
+    LegFile file;
+    std::string line;
+    Leg leg{};
+    while (static_cast<int>(file.legs.size()) < count && std::getline(in, line)) {
+        LineKind kind = scan_leg_record(line, layout, leg);
+        if (kind == LineKind::record)
+            file.legs.push_back(leg);
+        else if (kind == LineKind::malformed)
+            ++file.skipped;
+    }
+    return file;
+}
