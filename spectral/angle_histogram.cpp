@@ -1,0 +1,47 @@
+// angle_histogram: invariant masses of the 100 photon pairs in 481X2t.txt from
+// their hits on a plane 2700 units away and their energies, histogrammed in
+// unit bins; the occupied bins from 120 to 149 go to 481X2T.txt.
+#include <array>
+#include <vector>
+
+#include "common/die.h"
+#include "spectral/pair_mass.h"
+
+namespace {
+constexpr const char* input_name = "481X2t.txt";
+constexpr const char* output_name = "481X2T.txt";   // capital T: never the input
+constexpr int events_needed = 100;
+constexpr double plane_distance = 2700.0;
+constexpr int bins = 200;              // bin k holds k <= m < k + 1
+constexpr int first_written = 120;
+constexpr int last_written = 149;
+constexpr double count_threshold = 0.1;
+}  // namespace
+
+int main()
+{
+    std::ifstream in = open_input(input_name);
+    std::vector<PairEvent> events;
+    const int read = read_pair_events(in, events_needed, events);
+    if (read < events_needed) {
+        if (in.eof())
+            die("%s holds only %d of the %d events needed", input_name, read, events_needed);
+        die("%s: not a number after %d of the %d events needed", input_name, read,
+            events_needed);
+    }
+    in.close();
+
+    std::ofstream out = open_output(output_name);
+    std::array<double, bins> count{};
+    for (const PairEvent& e : events) {
+        const double m = pair_mass(e, plane_distance);
+        // A zero mass is not counted; nor is one that is not a number or
+        // beyond the last bin (the comparisons fail for not-a-number).
+        if (m > 0 && m < bins)
+            count[static_cast<int>(m)] += 1;
+    }
+    for (int k = first_written; k <= last_written; ++k)
+        if (count[k] > count_threshold)
+            out << k << '\t' << count[k] << std::endl;
+    return 0;
+}

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/program_runner.h"
+
+namespace {
+
+constexpr int samples = 148282;
+constexpr double pi = 3.141592653589793;
+constexpr double radians_per_time = 6.283185307179586 * 30.2452;
+
+// A time whose phase lies mid-bin b after `turns` whole radians of phase
+// (negative turns give negative times).
+double time_in_bin(int b, int turns)
+{
+    return ((b + 0.5) * 6.0 / 180.0 * pi + turns) / radians_per_time;
+}
+
+// Crab.dat with the given pairs first, padded with zeros at t = 0 (bin 0,
+// adding nothing) to the full count, then the extra pairs, which are ignored.
+std::string crab_file(const std::vector<std::pair<double, double>>& first,
+                      const std::vector<std::pair<double, double>>& extra = {})
+{
+    std::string text;
+    char line[64];
+    for (auto [t, y] : first) {
+        std::snprintf(line, sizeof line, "%.17g %.17g\n", t, y);
+        text += line;
+    }
+    for (size_t i = first.size(); i < samples; ++i)
+        text += "0 0\n";
+    for (auto [t, y] : extra) {
+        std::snprintf(line, sizeof line, "%.17g %.17g\n", t, y);
+        text += line;
+    }
+    return text;
+}
+
+// The 70 lines of lightcrab.txt with the given bins set and all others 0.
+std::string light_curve(const std::map<int, std::string>& set)
+{
+    std::string text;
+    for (int b = 0; b < 70; ++b)
+        text += std::to_string(b) + "\t" + (set.count(b) ? set.at(b) : "0") + "\n";
+    return text;
+}
+
+TEST(CrabBrightness, KthSampleOfABinIsWeightedOneOverK)
+{
+    ProgramRun run = run_program("crab_brightness", {{}, {{"Crab.dat", crab_file(
+        {{time_in_bin(2, 0), 5.0},
+         {time_in_bin(4, 1), 6.0}, {time_in_bin(4, 3), 4.0},
+         {time_in_bin(7, 0), 6.0}, {time_in_bin(7, 2), 4.0}, {time_in_bin(7, 9), 9.0},
+         {time_in_bin(9, -3), 2.5}},
+        {{time_in_bin(5, 0), 7.0}})}}, {}, ""});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "0.0330631\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.files["lightcrab.txt"], light_curve({{2, "5"}, {4, "8"}, {7, "11"}, {9, "2.5"}}));
+}
+
+TEST(CrabBrightness, TimeTooLargeToFoldIsLeftOutAndReported)
+{
+    ProgramRun run = run_program("crab_brightness",
+                                 {{}, {{"Crab.dat", crab_file({{1e307, 100.0}, {time_in_bin(3, 0), 2.0}})}}, {}, ""});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "crab_brightness: Crab.dat: 1 sample(s) with a time too large to fold left out\n");
+    EXPECT_EQ(run.files["lightcrab.txt"], light_curve({{3, "2"}}));
+}
+
+TEST(CrabBrightness, MissingOrShortInputFailsAndKeepsEarlierOutput)
+{
+    struct Case {
+        std::map<std::string, std::string> files;
+        std::string out, err;
+    } cases[] = {
+        {{{"lightcrab.txt", "old\n"}}, "",
+         "crab_brightness: cannot open Crab.dat: No such file or directory\n"},
+        {{{"lightcrab.txt", "old\n"}, {"Crab.dat", "0 1\n0.5 2\n0.75\n"}}, "",
+         "crab_brightness: Crab.dat holds only 2 of the 148282 time-value pairs needed\n"},
+        {{{"lightcrab.txt", "old\n"}, {"Crab.dat", "0 1\n0.5 x\n"}}, "",
+         "crab_brightness: Crab.dat: not a number after 1 of the 148282 time-value pairs needed\n"},
+    };
+    for (const Case& c : cases) {
+        ProgramRun run = run_program("crab_brightness", {{}, c.files, {}, ""});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.files["lightcrab.txt"], "old\n");
+    }
+}
+
+}  // namespace
