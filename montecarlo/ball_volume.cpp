@@ -1,0 +1,39 @@
+// ball_volume: Monte Carlo volume of the unit ball in dimensions 1 to 10 from
+// one set of points of the cube [-1, 1)^10, each dimension using the first d
+// coordinates; prints d, the estimate, the closed form and the relative
+// difference.
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
+
+#include "montecarlo/cube.h"
+
+namespace {
+constexpr int dimension_bound = 11;   // dimensions 1..10
+constexpr int points = 9999;
+constexpr long seed = 681111;
+constexpr double sqrt_pi = 1.7724538509055159;
+}  // namespace
+
+int main()
+{
+    srand48(seed);
+    // The radius only grows with d, so the count never rises with the dimension.
+    double inside[dimension_bound] = {};
+    for (int k = 1; k <= points; ++k) {
+        double r2 = 0.0;
+        for (int d = 1; d < dimension_bound; ++d) {
+            const double c = cube_coordinate();
+            r2 = r2 + c * c;
+            inside[d] += r2 <= 1.0 ? 1.0 : 0.0;
+        }
+    }
+    for (int d = 1; d < dimension_bound; ++d) {
+        const double fraction = inside[d] / static_cast<double>(points);
+        const double estimate = std::pow(2.0, static_cast<double>(d)) * fraction;
+        const double exact = std::pow(sqrt_pi, d) / std::tgamma(d / 2.0 + 1.0);
+        const double relative = (estimate - exact) / exact;
+        std::cout << " " << d << " " << estimate << " " << exact << " " << relative << std::endl;
+    }
+    return 0;
+}

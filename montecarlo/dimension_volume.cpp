@@ -1,0 +1,52 @@
+// dimension_volume: Monte Carlo volume of the unit ball in NDIM dimensions from
+// NMAX points of the cube [-1, 1)^NDIM; prints the estimate, the cube volume
+// and the fractional error (closed form minus estimate, over the closed form).
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
+
+#include "montecarlo/cube.h"
+
+namespace {
+constexpr long seed = 1299811;
+constexpr double pi = 3.141592653589793;
+
+// 2 for NDIM of 1 or less, doubled for every further dimension; once the
+// doubling overflows it stays infinite, so the loop can stop there.
+double cube_volume(int dimensions)
+{
+    double v = 2.0;
+    for (int j = 1; j < dimensions && std::isfinite(v); ++j)
+        v *= 2.0;
+    return v;
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    srand48(seed);
+    if (argc < 3) {
+        std::cerr << "usage: dimension_volume [NDIM][NMAX]" << std::endl;
+        return 0;
+    }
+    const int ndim = std::atoi(argv[1]);
+    const int nmax = std::atoi(argv[2]);
+
+    // Only the current point matters: its coordinates go straight into the radius.
+    double inside = 0.0;
+    for (int i = 0; i < nmax; ++i) {
+        double r2 = 0.0;
+        for (int j = 0; j < ndim; ++j) {
+            const double c = cube_coordinate();
+            r2 += c * c;
+        }
+        inside += r2 <= 1.0 ? 1.0 : 0.0;
+    }
+    const double cube = cube_volume(ndim);
+    const double ball = (inside / static_cast<double>(nmax)) * cube;
+    const double exact = std::pow(pi, ndim / 2.0) / std::tgamma(ndim / 2.0 + 1.0);
+    const double error = (exact - ball) / exact;
+    std::cout << ndim << " dimensions, Vsphere= " << ball << "  Vtot= " << cube
+              << " fractional error= " << error << std::endl;
+    return 0;
+}

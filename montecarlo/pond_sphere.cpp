@@ -1,0 +1,61 @@
+// pond_sphere: Monte Carlo area of the unit sphere inscribed in the cube
+// [-1, 1)^3 (inside fraction times the cube's area 24, since the volume ratio
+// is pi/6); prints it with an error figure and writes the sampled points to
+// pond3.dat, inside points, two empty lines, then outside points.
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <vector>
+
+#include "common/die.h"
+#include "montecarlo/cube.h"
+
+namespace {
+constexpr const char* output_name = "pond3.dat";
+constexpr int points = 100000;
+constexpr long seed = 681111;
+constexpr double cube_area = 24.0;
+constexpr double four_pi = 12.566370614359172;
+constexpr double pi = 3.141592653589793;
+
+struct Point {
+    double x, y, z, r;
+};
+
+void write_points(std::ostream& out, const std::vector<Point>& sample, bool inside)
+{
+    for (const Point& p : sample)
+        if ((p.r <= 1.0) == inside)
+            out << p.x << " " << p.y << " " << p.z << std::endl;
+}
+}  // namespace
+
+int main()
+{
+    std::ofstream out = open_output(output_name);
+    srand48(seed);
+    std::vector<Point> sample(points);
+    double inside = 0.0;
+    double total = 0.0;
+    for (Point& p : sample) {
+        p.x = cube_coordinate();
+        p.y = cube_coordinate();
+        p.z = cube_coordinate();
+        p.r = std::sqrt((p.x * p.x + p.y * p.y) + p.z * p.z);
+        inside += p.r <= 1.0 ? 1.0 : 0.0;
+        total += 1.0;
+    }
+    const double area = (inside / total) * cube_area;
+    // Divided by pi, not 4 pi: four times the relative error.
+    const double error = std::fabs(area - four_pi) / pi;
+    std::cout << "area of inscribed sphere= ";
+    std::cout.precision(9);
+    std::cout << area << " , fractional error= " << error << std::endl;
+
+    write_points(out, sample, true);
+    out << "\n\n";
+    write_points(out, sample, false);
+    std::cerr << "data stored in " << output_name << std::endl;
+    return 0;
+}
