@@ -1,0 +1,13 @@
+// face_banner: prints a fixed five-line character face and ends.
+#include <cstdio>
+
+int main()
+{
+    std::fputs(" +++++++++++++\n"
+               " {   O   O   }\n"
+               " {     >     }\n"
+               " {  /`````\\  } \n"
+               " +++++++++++++\n",
+               stdout);
+    return 0;
+}

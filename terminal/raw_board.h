@@ -1,0 +1,72 @@
+// Single-key input from a terminal and the framed character board of 20 rows
+// by 40 columns, shared by chase_game and display. Each program defines its
+// own border characters as `board_border`.
+#pragma once
+
+#include <cstdio>
+
+struct BoardBorder {
+    char row;     // the 40 characters of rows 1 and 20
+    char left;    // first character of a content row
+    char right;   // last character of a content row, before the newline
+};
+
+// Defined once by each program that draws the board.
+extern const BoardBorder board_border;
+
+constexpr int board_rows = 20;
+constexpr int board_width = 40;
+constexpr int board_interior = board_width - 2;
+
+// The last key before any key is read: matches none of the programs' keys.
+constexpr int no_key = '\0';
+
+// When standard input is a terminal: saves its settings and turns canonical
+// input off (nothing else), so each key arrives without Enter. The saved
+// settings come back on restore_terminal() and when a signal ends or stops
+// the program. Keys piped in are read as they are, without any change.
+void enter_raw_mode();
+
+// Puts the saved terminal settings back (nothing when none were changed).
+void restore_terminal();
+
+// Flushes the frame on standard output, then reads one key (EOF at end of input).
+int read_key();
+
+// The quit key "q"; end of input ends the program the same way.
+bool ends_loop(int key);
+
+void clear_screen();
+void draw_horizontal_borders(int row);
+bool not_top_or_bottom_row(int row);
+int draw_left_border();
+void draw_right_border();
+void draw_empty_spaces(int count);
+void draw_empty_row();
+
+// The 20 board rows: border rows 1 and 20, and draw_content_row(row) for the
+// rows between.
+template <typename DrawContentRow>
+void draw_board(DrawContentRow draw_content_row)
+{
+    for (int row = 1; row <= board_rows; ++row) {
+        draw_horizontal_borders(row);
+        if (not_top_or_bottom_row(row))
+            draw_content_row(row);
+    }
+}
+
+// The redraw loop: before every key, and once before the first, the screen is
+// cleared and pass(last_key) draws the frame. Ends on "q" or end of input,
+// without a further frame, and restores the terminal.
+template <typename Pass>
+void redraw_until_quit(Pass pass)
+{
+    int key = no_key;
+    while (!ends_loop(key)) {
+        clear_screen();
+        pass(key);
+        key = read_key();
+    }
+    restore_terminal();
+}
