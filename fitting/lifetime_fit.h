@@ -1,0 +1,47 @@
+// Chi-square grid search for the lifetime of an exponential decay law
+// N(t) = N0 exp(-t / tau), shared by meson_lifetime and lepton_lifetime.
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <vector>
+
+struct DecayCount {
+    double n;   // observed count
+    double t;   // time, in the file's unit until scaled to seconds
+};
+
+// What tells one fit from the other: file names, record count, units, grid
+// and the chi-square band written out.
+struct LifetimeFit {
+    const char* usage;         // usage line, without its newline
+    const char* grid_name;     // file of the grid points inside the band
+    int records;               // count-time pairs read
+    double time_scale;         // file unit to seconds
+    double n0_step;            // N0 runs from 0 in this step
+    double tau_first;          // first tau, s
+    double tau_step;           // tau step, s
+    double band_low;           // band written, strict on both sides
+    double band_high;
+    double deviate_offset;     // sqrt(2 records - 1)
+};
+
+struct BestPoint {
+    double chi_square;
+    double n0;
+    double tau;
+};
+
+// Reads up to n count-time pairs by formatted extraction (any white space
+// separates numbers); stops at the first number that does not scan.
+// Returns the number of whole pairs read.
+int read_decay_counts(std::istream& in, int n, std::vector<DecayCount>& counts);
+
+// Visits the 1000 x 1000 grid, N0 outer and tau inner, writing every point
+// strictly inside the band to grid as "chi2\tN0\ttau"; returns the best point.
+BestPoint search_grid(const std::vector<DecayCount>& counts, const LifetimeFit& fit,
+                      std::ostream& grid);
+
+// The whole program: grid file first, then the argument, the data file, the
+// search and the result line. Returns the exit status.
+int run_lifetime_fit(int argc, char** argv, const LifetimeFit& fit);
