@@ -40,6 +40,17 @@ void warn(const char* fmt, ...)
     va_end(args);
 }
 
+void die_if_short(const std::istream& in, const char* name, int got, int needed, const char* what)
+{
+    if (got >= needed)
+        return;
+    if (in.bad())
+        die("cannot read %s:", name);
+    if (in.eof())
+        die("%s holds only %d of the %d %s needed", name, got, needed, what);
+    die("%s: not a number after %d of the %d %s needed", name, got, needed, what);
+}
+
 std::ifstream open_input(const char* name)
 {
     errno = 0;

@@ -28,12 +28,7 @@ std::vector<DecayCount> read_data_file(const char* name, int n)
 {
     std::ifstream in = open_input(name);
     std::vector<DecayCount> counts;
-    const int pairs = read_decay_counts(in, n, counts);
-    if (pairs < n) {
-        if (in.eof())
-            die("%s holds only %d of the %d count-time pairs needed", name, pairs, n);
-        die("%s: not a number after %d of the %d count-time pairs needed", name, pairs, n);
-    }
+    die_if_short(in, name, read_decay_counts(in, n, counts), n, "count-time pairs");
     return counts;
 }
 

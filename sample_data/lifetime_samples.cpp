@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "common/die.h"
 #include "sample_data/sample_data.h"
 
 namespace {
@@ -28,17 +27,13 @@ constexpr DecayTable muon{"muon.dat", 2197004, 26, 0.2, 0.4, 120.0, 2.197};
 void write_table(const std::string& dir, const DecayTable& table)
 {
     SampleRng rng(table.seed);
-    std::string path = dir + "/" + table.name;
-    std::FILE* f = std::fopen(path.c_str(), "w");
-    if (!f)
-        die("cannot create %s:", path.c_str());
+    std::FILE* f = create_sample_file(dir, table.name);
     for (int k = 0; k < table.bins; ++k) {
         double t = table.first_time + k * table.bin_width;
         long count = poisson(rng, table.n0 * std::exp(-t / table.lifetime));
         std::fprintf(f, "%ld %g\n", count, t);
     }
-    if (std::fclose(f) != 0)
-        die("cannot write %s:", path.c_str());
+    close_sample_file(f, table.name);
 }
 
 }  // namespace

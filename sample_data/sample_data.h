@@ -2,6 +2,7 @@
 // for every program of the suite that reads data.
 #pragma once
 
+#include <cstdio>
 #include <random>
 #include <string>
 
@@ -12,6 +13,12 @@ using SampleRng = std::mt19937_64;
 double uniform01(SampleRng& rng);                    // in [0, 1)
 double gaussian(SampleRng& rng);                     // mean 0, deviation 1
 long poisson(SampleRng& rng, double mean);           // Poisson deviate
+
+// Creates dir/name for writing, or dies naming it.
+std::FILE* create_sample_file(const std::string& dir, const char* name);
+
+// Closes a sample file, or dies naming it when its data did not reach the disk.
+void close_sample_file(std::FILE* f, const char* name);
 
 // Each writes its files into dir (which exists).
 void write_spectral_samples(const std::string& dir);   // Crab.dat, pulsar.dat, cellphone.dat

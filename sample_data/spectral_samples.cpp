@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "common/die.h"
 #include "sample_data/sample_data.h"
 
 namespace {
@@ -47,25 +46,10 @@ double pulse(double phase, double width)
     return std::exp(-0.5 * (d / width) * (d / width));
 }
 
-std::FILE* create(const std::string& dir, const char* name)
-{
-    std::string path = dir + "/" + name;
-    std::FILE* f = std::fopen(path.c_str(), "w");
-    if (!f)
-        die("cannot create %s:", path.c_str());
-    return f;
-}
-
-void finish(std::FILE* f, const char* name)
-{
-    if (std::fclose(f) != 0)
-        die("cannot write %s:", name);
-}
-
 void write_crab(const std::string& dir)
 {
     SampleRng rng(30245201);
-    std::FILE* f = create(dir, "Crab.dat");
+    std::FILE* f = create_sample_file(dir, "Crab.dat");
     for (int i = 0; i < crab_samples; ++i) {
         double t = i / crab_rate;
         double turns = crab_frequency * t;
@@ -75,32 +59,32 @@ void write_crab(const std::string& dir)
                                                pulse(turns - crab_interpulse_phase, crab_pulse_width));
         std::fprintf(f, "%.10g %ld\n", t, poisson(rng, rate));
     }
-    finish(f, "Crab.dat");
+    close_sample_file(f, "Crab.dat");
 }
 
 void write_pulsar(const std::string& dir)
 {
     SampleRng rng(47300001);
-    std::FILE* f = create(dir, "pulsar.dat");
+    std::FILE* f = create_sample_file(dir, "pulsar.dat");
     for (int i = 0; i < pulsar_samples; ++i) {
         double t = i / pulsar_rate;
         double v = pulse(pulsar_frequency * t, pulsar_pulse_width) + pulsar_noise * gaussian(rng);
         std::fprintf(f, "%.10g %.6g\n", t, v);
     }
-    finish(f, "pulsar.dat");
+    close_sample_file(f, "pulsar.dat");
 }
 
 void write_phone(const std::string& dir)
 {
     SampleRng rng(185000001);
-    std::FILE* f = create(dir, "cellphone.dat");
+    std::FILE* f = create_sample_file(dir, "cellphone.dat");
     for (int i = 0; i < phone_samples; ++i) {
         double t = i / phone_rate;
         double envelope = 1.0 + phone_depth * std::cos(two_pi * phone_modulation * t);
         double v = envelope * std::cos(two_pi * phone_carrier * t) + phone_noise * gaussian(rng);
         std::fprintf(f, "%.10g %.6g\n", t, v);
     }
-    finish(f, "cellphone.dat");
+    close_sample_file(f, "cellphone.dat");
 }
 
 }  // namespace

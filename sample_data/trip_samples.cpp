@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "common/die.h"
 #include "sample_data/sample_data.h"
 
 namespace {
@@ -63,21 +62,6 @@ constexpr City second_stops[] = {{"chicago", 41.88, -87.63},
                                  {"atlanta", 33.75, -84.39}};
 constexpr City end_city{"new_york", 40.71, -74.01};
 
-std::FILE* create(const std::string& dir, const char* name)
-{
-    std::string path = dir + "/" + name;
-    std::FILE* f = std::fopen(path.c_str(), "w");
-    if (!f)
-        die("cannot create %s:", path.c_str());
-    return f;
-}
-
-void finish(std::FILE* f, const char* name)
-{
-    if (std::fclose(f) != 0)
-        die("cannot write %s:", name);
-}
-
 double ride_start(SampleRng& rng)
 {
     const double u = uniform01(rng);
@@ -103,7 +87,7 @@ void print_stamp(std::FILE* f, long t)
 void write_rides(const std::string& dir)
 {
     SampleRng rng(20140401);
-    std::FILE* f = create(dir, "uber.tsv");
+    std::FILE* f = create_sample_file(dir, "uber.tsv");
     for (int ride = 1; ride <= rides; ++ride) {
         long t = std::lround(ride_start(rng));
         const double duration =
@@ -134,7 +118,7 @@ void write_rides(const std::string& dir)
             t += step;
         }
     }
-    finish(f, "uber.tsv");
+    close_sample_file(f, "uber.tsv");
 }
 
 double distance_km(const City& a, const City& b)
@@ -157,20 +141,20 @@ void print_leg(std::FILE* f, SampleRng& rng, const City& from, const City& to)
 void write_legs(const std::string& dir)
 {
     SampleRng rng(41502);
-    std::FILE* f = create(dir, "leg1.txt");
+    std::FILE* f = create_sample_file(dir, "leg1.txt");
     for (const City& stop : first_stops)
         print_leg(f, rng, start_city, stop);
-    finish(f, "leg1.txt");
-    f = create(dir, "leg2.txt");
+    close_sample_file(f, "leg1.txt");
+    f = create_sample_file(dir, "leg2.txt");
     for (const City& from : first_stops) {
         for (const City& to : second_stops)
             print_leg(f, rng, from, to);
     }
-    finish(f, "leg2.txt");
-    f = create(dir, "leg3.txt");
+    close_sample_file(f, "leg2.txt");
+    f = create_sample_file(dir, "leg3.txt");
     for (const City& stop : second_stops)
         print_leg(f, rng, stop, end_city);
-    finish(f, "leg3.txt");
+    close_sample_file(f, "leg3.txt");
 }
 
 }  // namespace

@@ -22,13 +22,8 @@ int main()
 {
     std::ifstream in = open_input(input_name);
     std::vector<PairEvent> events;
-    const int read = read_pair_events(in, events_needed, events);
-    if (read < events_needed) {
-        if (in.eof())
-            die("%s holds only %d of the %d events needed", input_name, read, events_needed);
-        die("%s: not a number after %d of the %d events needed", input_name, read,
-            events_needed);
-    }
+    die_if_short(in, input_name, read_pair_events(in, events_needed, events), events_needed,
+                 "events");
     in.close();
 
     std::ofstream out = open_output(output_name);

@@ -116,12 +116,7 @@ Series read_series(const char* name, int n)
 {
     std::ifstream in = open_input(name);
     Series s;
-    int pairs = read_pairs(in, n, s);
-    if (pairs < n) {
-        if (in.eof())
-            die("%s holds only %d of the %d time-value pairs needed", name, pairs, n);
-        die("%s: not a number after %d of the %d time-value pairs needed", name, pairs, n);
-    }
+    die_if_short(in, name, read_pairs(in, n, s), n, "time-value pairs");
     return s;
 }
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "common/die.h"
+
 double uniform01(SampleRng& rng)
 {
     return (rng() >> 11) * 0x1.0p-53;
@@ -28,4 +30,19 @@ long poisson(SampleRng& rng, double mean)
         product *= uniform01(rng);
     }
     return k;
+}
+
+std::FILE* create_sample_file(const std::string& dir, const char* name)
+{
+    const std::string path = dir + "/" + name;
+    std::FILE* f = std::fopen(path.c_str(), "w");
+    if (!f)
+        die("cannot create %s:", path.c_str());
+    return f;
+}
+
+void close_sample_file(std::FILE* f, const char* name)
+{
+    if (std::fclose(f) != 0)
+        die("cannot write %s:", name);
 }
