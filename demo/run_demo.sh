@@ -4,15 +4,19 @@
 # the run: the summary table, the estimates beside their true values, and
 # every figure with its caption.
 # Usage: demo/run_demo.sh [BUILD_DIR [OUTPUT_DIR]]
-#   BUILD_DIR   a configured and built tree (default: build/release)
-#   OUTPUT_DIR  made anew (default: demo-output)
+#   BUILD_DIR   a built tree, or the prefix of an installed suite: programs
+#               in BUILD_DIR/bin (default: build/release of the source tree,
+#               or the prefix this script is installed under)
+#   OUTPUT_DIR  made anew (default: demo-output in the current directory)
 # Each program's standard output and error are kept as NAME.stdout and
 # NAME.stderr. A program or figure that fails makes the demo fail, naming it.
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$root/build/release}" && pwd) || exit 1
-out=${2:-$root/demo-output}
+default_build=$root/build/release
+[ -d "$default_build/bin" ] || default_build=$root/../..
+build=$(cd "${1:-$default_build}" && pwd) || exit 1
+out=${2:-demo-output}
 bin=$build/bin
 
 rm -rf "$out"
