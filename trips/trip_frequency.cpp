@@ -58,8 +58,9 @@ int main()
     }
     check_read(velocities, velocity_file_name);
     if (found == 0 && skipped_rides > 0)
-        warn("%s holds no velocities: skipped %ld lines that are not 'ride velocity' "
-             "(a distance list of trip_lengths?)", velocity_file_name, skipped_rides);
+        warn("%s holds no velocities: skipped %ld line%s that %s not 'ride velocity' "
+             "(a distance list of trip_lengths?)", velocity_file_name, skipped_rides,
+             skipped_rides == 1 ? "" : "s", skipped_rides == 1 ? "is" : "are");
     else
         report_skipped(velocity_file_name, skipped_rides);
 
