@@ -62,6 +62,8 @@ std::map<std::string, std::string> regular_files(const std::string& dir)
 
 std::string program_path(const std::string& name)
 {
+    if (name.find('/') != std::string::npos)
+        return name;
     return std::string(SUITE_BIN_DIR) + "/" + name;
 }
 

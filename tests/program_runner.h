@@ -23,10 +23,12 @@ struct ProgramRun {
     std::map<std::string, std::string> files;   // every regular file left, by name
 };
 
-// Path of a built program, e.g. program_path("crab_spectrum").
+// Path of a built program, e.g. program_path("crab_spectrum"); a name that
+// holds a '/' is a path already (a tool that runs a program, say).
 std::string program_path(const std::string& name);
 
-// Runs the named program on the case; the directory is removed afterwards.
+// Runs the named program (or path) on the case; the directory is removed
+// afterwards.
 ProgramRun run_program(const std::string& name, const ProgramCase& c);
 
 // Whole contents of a file ("" when it cannot be read).
