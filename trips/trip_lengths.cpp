@@ -13,10 +13,7 @@ constexpr std::size_t line_buffer_size = 400;
 
 int main()
 {
-    std::ifstream trips = open_input(trip_file_name);
-    const RideTable table = read_rides(trips, ride_table_size);
-    check_read(trips, trip_file_name);
-    report_ride_table(table, ride_table_size);
+    const RideTable table = read_trip_file();
 
     std::ofstream out = open_output(velocity_file_name);
     int k = 0;

@@ -140,9 +140,14 @@ void write_velocity_record(std::ostream& out, int ride, double velocity)
     out << line;
 }
 
-void report_ride_table(const RideTable& table, int capacity)
+RideTable read_trip_file()
 {
+    std::ifstream in = open_input(trip_file_name);
+    const RideTable table = read_rides(in, ride_table_size);
+    check_read(in, trip_file_name);
     report_skipped(trip_file_name, table.skipped);
-    if (table.rides_seen > capacity)
-        warn("%s holds %ld rides; only the first %d are kept", trip_file_name, table.rides_seen, capacity);
+    if (table.rides_seen > ride_table_size)
+        warn("%s holds %ld rides; only the first %d are kept", trip_file_name, table.rides_seen,
+             ride_table_size);
+    return table;
 }

@@ -84,6 +84,7 @@ bool next_velocity_record(std::istream& in, VelocityRecord& record, long& skippe
 // Writes "%d  %.15lf \n".
 void write_velocity_record(std::ostream& out, int ride, double velocity);
 
-// One line on standard error for malformed lines and for rides past the
-// capacity, which are dropped.
-void report_ride_table(const RideTable& table, int capacity);
+// The rides of uber.tsv, at most ride_table_size of them; dies when the file
+// cannot be opened or read. One line on standard error for malformed lines
+// and one for rides past the table, which are dropped.
+RideTable read_trip_file();

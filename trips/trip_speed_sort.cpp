@@ -29,10 +29,7 @@ void sort_by_velocity(std::vector<VelocityRecord>& rides)
 
 int main()
 {
-    std::ifstream trips = open_input(trip_file_name);
-    const RideTable table = read_rides(trips, ride_table_size);
-    check_read(trips, trip_file_name);
-    report_ride_table(table, ride_table_size);
+    const RideTable table = read_trip_file();
 
     std::printf("Outputting unsorted velocities to 'rides.txt'. The first column is the ride number, "
                 "the second is the velocity. \n");
