@@ -43,17 +43,7 @@ std::string get_account_holder(std::FILE* in, std::FILE* out)
 
 float get_account_balance(std::FILE* in, std::FILE* out)
 {
-    ask(out, "Please enter the account balance: ");
-    float balance;
-    switch (read_balance(in, balance)) {
-    case Answer::given:
-        break;
-    case Answer::not_a_number:
-        die("the account balance is not a number");
-    case Answer::missing:
-        die("end of input before the account balance");
-    }
-    return balance;
+    return ask_balance(in, out);
 }
 
 char get_account_type(std::FILE* in, std::FILE* out)

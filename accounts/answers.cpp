@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "common/die.h"
+
 namespace {
 
 constexpr float saving_minimum = 1000.0f;
@@ -54,4 +56,20 @@ bool minimum_balance(char type, float& minimum)
     else
         return false;
     return true;
+}
+
+float ask_balance(std::FILE* in, std::FILE* out)
+{
+    std::fputs("Please enter the account balance: ", out);
+    std::fflush(out);
+    float balance;
+    switch (read_balance(in, balance)) {
+    case Answer::given:
+        break;
+    case Answer::not_a_number:
+        die("the account balance is not a number");
+    case Answer::missing:
+        die("end of input before the account balance");
+    }
+    return balance;
 }

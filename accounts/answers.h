@@ -19,6 +19,10 @@ Answer read_word(std::FILE* in, std::string& word);
 // A balance as "%f" reads it.
 Answer read_balance(std::FILE* in, float& balance);
 
+// Prints the balance prompt on out, flushed, and reads the balance; ends the
+// program with a message and status 1 when none is given or it is not a number.
+float ask_balance(std::FILE* in, std::FILE* out);
+
 // One character: the very next one as "%c" reads it, or with skip_space the
 // first one after any white space, as " %c" reads it.
 Answer read_letter(std::FILE* in, bool skip_space, char& letter);

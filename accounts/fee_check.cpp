@@ -23,17 +23,7 @@ int main()
         return 0;
     }
 
-    std::fputs("Please enter the account balance: ", out);
-    std::fflush(out);
-    float balance;
-    switch (read_balance(in, balance)) {
-    case Answer::given:
-        break;
-    case Answer::not_a_number:
-        die("the account balance is not a number");
-    case Answer::missing:
-        die("end of input before the account balance");
-    }
+    const float balance = ask_balance(in, out);
 
     if (minimum > balance)
         std::fputs("A minimum balance fee needs to be charged to this account.\n", out);
