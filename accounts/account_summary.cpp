@@ -16,6 +16,11 @@ constexpr int fee = 35;                  // charged once per charged account
 constexpr int balance_list_size = 10;    // entered balances kept for the lists
 const char* const summary_file = "account_summary.txt";
 const char* const balance_list_file = "list_of_account_balances.txt";
+constexpr ProgramUsage usage{
+    "", "Asks for one bank account after another, charges the minimum-balance fee where due,\n"
+        "and offers a summary of all accounts on the screen, in two files, or not at all.\n"
+        "Reads standard input; writes account_summary.txt and list_of_account_balances.txt\n"
+        "when the summary goes to files."};
 
 // Counters are wide so that no number of accounts can overflow them.
 struct Totals {
@@ -155,23 +160,14 @@ std::FILE* open_summary_file(const char* name, std::FILE* out)
     return file;
 }
 
-bool close_summary_file(std::FILE* file, const char* name)
-{
-    bool written = !std::ferror(file);
-    if (std::fclose(file) != 0)
-        written = false;
-    if (!written)
-        warn("cannot write %s", name);
-    return written;
-}
-
 bool output_account_summary_to_file(const Totals& totals, std::FILE* out)
 {
     std::FILE* file = open_summary_file(summary_file, out);
     if (!file)
         return false;
     print_summary(file, totals);
-    return close_summary_file(file, summary_file);
+    close_output(file, summary_file);
+    return true;
 }
 
 // The file list keeps entry order and counts from 1.
@@ -183,7 +179,8 @@ bool output_list_of_account_balances(const float* balances, int listed, const To
         return false;
     warn_unlisted(totals, listed);
     print_balance_list(file, balances, listed, 1);
-    return close_summary_file(file, balance_list_file);
+    close_output(file, balance_list_file);
+    return true;
 }
 
 // One account: asked, charged or not, reported, and counted when its type is
@@ -213,8 +210,9 @@ void check_account(std::FILE* in, std::FILE* out, Totals& totals, float* balance
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     std::FILE* in = stdin;
     std::FILE* out = stdout;
     Totals totals;

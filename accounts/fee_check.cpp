@@ -5,8 +5,16 @@
 
 #include <cstdio>
 
-int main()
+namespace {
+constexpr ProgramUsage usage{
+    "", "Asks for one account's type and balance and says whether the minimum-balance fee\n"
+        "must be charged.\n"
+        "Reads standard input; writes no file."};
+}  // namespace
+
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     std::FILE* in = stdin;
     std::FILE* out = stdout;
 

@@ -1,12 +1,24 @@
 #include "common/die.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
+#include <string>
+
+#ifndef SUITE_VERSION
+#error "SUITE_VERSION (the project version) must be defined"
+#endif
 
 namespace {
+
+// Set once a lost write to standard output has been reported, so that the
+// check at exit does not report it again.
+bool standard_output_reported = false;
 
 void report(const char* fmt, va_list args, int saved_errno)
 {
@@ -17,6 +29,59 @@ void report(const char* fmt, va_list args, int saved_errno)
     if (len > 0 && fmt[len - 1] == ':')
         std::fprintf(stderr, " %s", std::strerror(saved_errno));
     std::fputc('\n', stderr);
+}
+
+// The reason a write failed: errno when the failing call just set it, else
+// EIO (the stream failed earlier and errno has moved on).
+[[noreturn]] void die_cannot_write(const char* name, int reason)
+{
+    errno = reason != 0 ? reason : EIO;
+    die("cannot write %s:", name);
+}
+
+// True when something written to standard output was lost; reason says why.
+// Output that failed long ago leaves only the error flag: a write of nothing
+// asks the descriptor again (a full device, a closed descriptor say so).
+bool standard_output_lost(int& reason)
+{
+    errno = 0;
+    std::cout.flush();
+    std::fflush(stdout);
+    if (!std::cout.fail() && !std::ferror(stdout))
+        return false;
+    reason = errno;
+    if (reason == 0 && write(STDOUT_FILENO, "", 0) < 0)
+        reason = errno;
+    if (reason == 0)
+        reason = EIO;
+    return true;
+}
+
+void report_standard_output(int reason)
+{
+    std::fprintf(stderr, "%s: write error on standard output: %s\n", program_invocation_short_name,
+                 std::strerror(reason));
+    standard_output_reported = true;
+}
+
+// Registered with atexit: exit() may not be called again from here, so the
+// status is set with _Exit once the message is out. Registered first, it
+// runs after every later handler (the terminal's restore among them).
+void check_standard_output_at_exit()
+{
+    int reason = 0;
+    if (standard_output_reported || !standard_output_lost(reason))
+        return;
+    report_standard_output(reason);
+    std::_Exit(1);
+}
+
+std::string usage_line(const ProgramUsage& usage)
+{
+    std::string line = std::string("usage: ") + program_invocation_short_name;
+    if (*usage.arguments != '\0')
+        line += std::string(" ") + usage.arguments;
+    return line;
 }
 
 }  // namespace
@@ -67,4 +132,63 @@ std::ofstream open_output(const char* name)
     if (!out)
         die("cannot create %s:", name);
     return out;
+}
+
+void close_output(std::ofstream& out, const char* name)
+{
+    errno = 0;
+    out.close();
+    if (out.fail())
+        die_cannot_write(name, errno);
+}
+
+void close_output(std::FILE* out, const char* name)
+{
+    const bool failed_before = std::ferror(out) != 0;
+    errno = 0;
+    if (std::fclose(out) != 0 || failed_before)
+        die_cannot_write(name, errno);
+}
+
+void check_output(const std::ostream& out, const char* name)
+{
+    if (!out)
+        die_cannot_write(name, errno);
+}
+
+void check_standard_output()
+{
+    int reason = 0;
+    if (!standard_output_lost(reason))
+        return;
+    report_standard_output(reason);
+    std::exit(1);
+}
+
+void handle_options(int argc, char** argv, const ProgramUsage& usage)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::printf("%s\n%s\nSee %s(1).\n", usage_line(usage).c_str(), usage.about,
+                        program_invocation_short_name);
+            check_standard_output();
+            std::exit(0);
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("%s (physics suite) %s\n", program_invocation_short_name, SUITE_VERSION);
+            check_standard_output();
+            std::exit(0);
+        }
+    }
+    if (*usage.arguments == '\0' && argc > 1) {
+        warn("unexpected argument '%s'", argv[1]);
+        print_usage(usage);
+        std::exit(1);
+    }
+    std::atexit(check_standard_output_at_exit);
+}
+
+void print_usage(const ProgramUsage& usage)
+{
+    std::fprintf(stderr, "%s\n", usage_line(usage).c_str());
 }

@@ -6,7 +6,11 @@
 
 namespace {
 constexpr LifetimeFit lepton{
-    "usage: lepton_lifetime datafile",
+    {"datafile",
+     "Fits N0 exp(-t / tau) to 26 decay counts (count, time in us) by a chi-square grid\n"
+     "search; prints the best chi-square, N0, tau (s) and the normal deviate.\n"
+     "Reads datafile; writes the grid points near the one-sigma band to muongrid.txt,\n"
+     "which is made (empty) even when datafile is missing."},
     "muongrid.txt",
     26,                 // records
     1e-6,               // us to s

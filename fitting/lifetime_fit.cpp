@@ -63,8 +63,10 @@ BestPoint search_grid(const std::vector<DecayCount>& counts, const LifetimeFit& 
                 best.n0 = n0;
                 best.tau = tau;
             }
-            if (fit.band_low < chi2 && chi2 < fit.band_high)
+            if (fit.band_low < chi2 && chi2 < fit.band_high) {
                 grid << chi2 << '\t' << n0 << '\t' << tau << std::endl;
+                check_output(grid, fit.grid_name);
+            }
             tau = tau + fit.tau_step;
         }
         n0 = n0 + fit.n0_step;
@@ -74,12 +76,13 @@ BestPoint search_grid(const std::vector<DecayCount>& counts, const LifetimeFit& 
 
 int run_lifetime_fit(int argc, char** argv, const LifetimeFit& fit)
 {
-    // The grid file is made before the arguments are looked at, so a run
-    // without a data file still leaves it, empty.
+    handle_options(argc, argv, fit.usage);
+    // The grid file is made before the data file argument is looked at, so a
+    // run without one still leaves it, empty.
     std::ofstream grid = open_output(fit.grid_name);
     grid.precision(6);
     if (argc < 2) {
-        std::cerr << fit.usage << std::endl;
+        print_usage(fit.usage);
         return 0;
     }
     std::vector<DecayCount> counts = read_data_file(argv[1], fit.records);
@@ -87,9 +90,7 @@ int run_lifetime_fit(int argc, char** argv, const LifetimeFit& fit)
         c.t = c.t * fit.time_scale;
 
     const BestPoint best = search_grid(counts, fit, grid);
-    grid.close();
-    if (grid.fail())
-        die("cannot write %s:", fit.grid_name);
+    close_output(grid, fit.grid_name);
     const double deviate = std::sqrt(2.0 * best.chi_square) - fit.deviate_offset;
     std::cout << best.chi_square << '\t' << best.n0 << '\t' << best.tau << '\t' << deviate
               << std::endl;

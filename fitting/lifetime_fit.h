@@ -6,6 +6,8 @@
 #include <ostream>
 #include <vector>
 
+#include "common/die.h"
+
 struct DecayCount {
     double n;   // observed count
     double t;   // time, in the file's unit until scaled to seconds
@@ -14,7 +16,7 @@ struct DecayCount {
 // What tells one fit from the other: file names, record count, units, grid
 // and the chi-square band written out.
 struct LifetimeFit {
-    const char* usage;         // usage line, without its newline
+    ProgramUsage usage;        // the data file argument and the --help text
     const char* grid_name;     // file of the grid points inside the band
     int records;               // count-time pairs read
     double time_scale;         // file unit to seconds
@@ -39,6 +41,7 @@ int read_decay_counts(std::istream& in, int n, std::vector<DecayCount>& counts);
 
 // Visits the 1000 x 1000 grid, N0 outer and tau inner, writing every point
 // strictly inside the band to grid as "chi2\tN0\ttau"; returns the best point.
+// Dies naming the grid file when a point could not be written.
 BestPoint search_grid(const std::vector<DecayCount>& counts, const LifetimeFit& fit,
                       std::ostream& grid);
 

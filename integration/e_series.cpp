@@ -2,12 +2,18 @@
 // and prints the sum.
 #include <cstdio>
 
+#include "common/die.h"
+
 namespace {
 constexpr double tolerance = 0.1;
+constexpr ProgramUsage usage{
+    "", "Sums 1/k! until a term falls below 0.1 (that term still counted) and prints the sum.\n"
+        "Reads and writes no file."};
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     unsigned k = 0;
     double factorial = 1.0;
     double sum = 0.0;

@@ -10,10 +10,15 @@
 
 namespace {
 constexpr double pi = 3.141592653589793;
+constexpr ProgramUsage usage{
+    "", "Asks for a number of terms N and prints pi from the first N terms of the Leibniz\n"
+        "series, with its fractional error.\n"
+        "Reads N from standard input; writes no file."};
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     std::printf("Enter the number of terms in the Leibniz Series: ");
     std::fflush(stdout);
     const TermCount terms = read_term_count(std::cin);

@@ -22,6 +22,10 @@ constexpr float upper_limit = 6.0f;
 constexpr int first_points = 3;
 constexpr int last_points = 2500;  // loop bound; the last n written is 2499
 constexpr int later_precision = 9;
+constexpr ProgramUsage usage{
+    "", "Trapezoid and Simpson integrals of the intensity of a damped, chirped pressure\n"
+        "pulse from -6 on, at a fixed step, for 3, 5, ..., 2499 points.\n"
+        "Reads nothing; writes integ.dat."};
 
 // Intensity p^2 / (c r) of the pressure p(x) = a cos(x^3) exp(-(x/4)^8),
 // evaluated in double and returned as float.
@@ -69,8 +73,9 @@ float simpson(int n, float lower, float upper)
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     std::ofstream out = open_output(output_name);
     // Each line recomputes both rules from scratch.
     for (int n = first_points; n <= last_points; n = n + 2) {
@@ -84,10 +89,9 @@ int main()
         const float simpson_result = simpson(n, lower_limit, upper_limit);
         out.precision(later_precision);
         out << simpson_result << "}," << std::endl;
+        check_output(out, output_name);
     }
-    out.close();
-    if (out.fail())
-        die("cannot write %s:", output_name);
+    close_output(out, output_name);
     std::cout << "data stored in " << output_name << std::endl;
     return 0;
 }

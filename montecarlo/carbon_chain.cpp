@@ -12,10 +12,15 @@
 namespace {
 constexpr double c11_lifetime = 1000.0;
 constexpr double c10_lifetime = 100.0;
+constexpr ProgramUsage usage{
+    "C12 C11 C10", "Decay of a sample of C12, C11 and C10 atoms, simulated atom by atom; prints per\n"
+                   "10-unit time bin the C11 and C10 decays, their sum and the atoms left.\n"
+                   "Reads and writes no file."};
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     if (argc < 4) {
         std::cerr << "Input: #C12, #C11, #C10" << std::endl;
         return 0;

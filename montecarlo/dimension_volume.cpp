@@ -5,11 +5,16 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "common/die.h"
 #include "montecarlo/cube.h"
 
 namespace {
 constexpr long seed = 1299811;
 constexpr double pi = 3.141592653589793;
+constexpr ProgramUsage usage{
+    "[NDIM][NMAX]", "Monte Carlo volume of the unit ball in NDIM dimensions from NMAX points of the\n"
+                    "cube, with the cube's volume and the fractional error.\n"
+                    "Reads and writes no file."};
 
 // 2 for NDIM of 1 or less, doubled for every further dimension; once the
 // doubling overflows it stays infinite, so the loop can stop there.
@@ -24,9 +29,10 @@ double cube_volume(int dimensions)
 
 int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     srand48(seed);
     if (argc < 3) {
-        std::cerr << "usage: dimension_volume [NDIM][NMAX]" << std::endl;
+        print_usage(usage);
         return 0;
     }
     const int ndim = std::atoi(argv[1]);

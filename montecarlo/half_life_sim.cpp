@@ -7,12 +7,21 @@
 #include <iostream>
 #include <vector>
 
+#include "common/die.h"
 #include "montecarlo/decay.h"
+
+namespace {
+constexpr ProgramUsage usage{
+    "[Natoms][Half-life]", "Decay of Natoms atoms of one isotope with the given half-life, simulated atom by\n"
+                           "atom; prints per 10-unit time bin the decays and the atoms left.\n"
+                           "Reads and writes no file."};
+}  // namespace
 
 int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     if (argc < 3) {
-        std::cerr << "usage: half_life_sim [Natoms][Half-life]" << std::endl;
+        print_usage(usage);
         return 0;
     }
     const int atoms = atom_count(argv[1], INT_MIN);

@@ -18,6 +18,10 @@ constexpr long seed = 681111;
 constexpr double cube_area = 24.0;
 constexpr double four_pi = 12.566370614359172;
 constexpr double pi = 3.141592653589793;
+constexpr ProgramUsage usage{
+    "", "Monte Carlo area of the unit sphere inscribed in the cube [-1, 1)^3 from 100000\n"
+        "points; prints it with an error figure.\n"
+        "Reads nothing; writes the points, inside then outside, to pond3.dat."};
 
 struct Point {
     double x, y, z, r;
@@ -26,13 +30,16 @@ struct Point {
 void write_points(std::ostream& out, const std::vector<Point>& sample, bool inside)
 {
     for (const Point& p : sample)
-        if ((p.r <= 1.0) == inside)
+        if ((p.r <= 1.0) == inside) {
             out << p.x << " " << p.y << " " << p.z << std::endl;
+            check_output(out, output_name);
+        }
 }
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     std::ofstream out = open_output(output_name);
     srand48(seed);
     std::vector<Point> sample(points);
@@ -56,6 +63,7 @@ int main()
     write_points(out, sample, true);
     out << "\n\n";
     write_points(out, sample, false);
+    close_output(out, output_name);
     std::cerr << "data stored in " << output_name << std::endl;
     return 0;
 }

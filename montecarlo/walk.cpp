@@ -21,17 +21,20 @@ double distance(const Position& p, int dimensions)
     return std::sqrt(p.x * p.x + p.y * p.y);
 }
 
-void write_position(std::ostream& out, int number, const Position& p, int dimensions)
+void write_position(std::ostream& out, const char* name, int number, const Position& p,
+                    int dimensions)
 {
     out << number << " " << p.x << " " << p.y;
     if (dimensions == 3)
         out << " " << p.z;
     out << std::endl;
+    check_output(out, name);
 }
 }  // namespace
 
 int run_walks(int argc, char** argv, const WalkProgram& program)
 {
+    handle_options(argc, argv, ProgramUsage{"[seed]", program.about});
     int seed = default_seed;
     if (argc > 1) {
         seed = std::atoi(argv[1]);
@@ -42,6 +45,7 @@ int run_walks(int argc, char** argv, const WalkProgram& program)
     std::ofstream distance_out = open_output(program.distance_file);
     std::ofstream path_out = open_output(program.path_file);
     path_out << program.path_start << std::endl;
+    check_output(path_out, program.path_file);
 
     srand48(static_cast<long>(seed));
     // The recorded walk, 0..99: walk 0 does not exist, walk 100 is never taken.
@@ -55,16 +59,20 @@ int run_walks(int argc, char** argv, const WalkProgram& program)
             program.step(p, u1, u2);
             sum[i] += distance(p, program.dimensions);
             if (program.path_rule == PathRule::every_step_of_recorded_walk && j == recorded)
-                write_position(path_out, i, p, program.dimensions);
+                write_position(path_out, program.path_file, i, p, program.dimensions);
         }
         if (program.path_rule == PathRule::end_of_every_walk)
-            write_position(path_out, j, p, program.dimensions);
+            write_position(path_out, program.path_file, j, p, program.dimensions);
     }
 
     // The error column is the mean over the square root of the walk count.
-    for (int i = 0; i <= steps; ++i)
+    for (int i = 0; i <= steps; ++i) {
         distance_out << i << "  " << sum[i] / walks << "  "
                      << ((std::sqrt(walks) / walks) * sum[i]) / walks << std::endl;
+        check_output(distance_out, program.distance_file);
+    }
+    close_output(path_out, program.path_file);
+    close_output(distance_out, program.distance_file);
 
     std::cerr << "data stored in " << program.distance_file << std::endl;
     std::cerr << "path #" << recorded << " stored in " << program.path_file << std::endl;

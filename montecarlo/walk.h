@@ -21,6 +21,7 @@ struct WalkProgram {
     int dimensions;                                     // 2: x, y; 3: x, y, z
     void (*step)(Position& p, double u1, double u2);    // one step from two draws
     PathRule path_rule;
+    const char* about;                                  // --help text after the usage line
 };
 
 // Runs the walks with the seed from the first argument (atoi) or the default,

@@ -17,6 +17,9 @@ constexpr double start_angle = M_PI / 4;  // 45 degrees
 constexpr double sea_level_density = 1.33;    // kg/m^3
 constexpr double scale_height = 8300;         // m
 constexpr double right_angle = M_PI / 2;
+constexpr ProgramUsage usage{
+    "", "A rocket flight with a pitch programme from lift-off to the return to the ground.\n"
+        "Reads nothing; writes launch_trajectory.txt."};
 
 // Within each bracket gravity and drag are summed first, the thrust share last.
 void accelerations(double t, const FlightState& s, const FlightConditions& c,
@@ -32,8 +35,9 @@ void accelerations(double t, const FlightState& s, const FlightConditions& c,
 }
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     std::ofstream out = open_output(output_name);
     out.precision(5);
 
@@ -51,6 +55,8 @@ int main()
         if (!(s.y > 0))
             limit = 0;
         out << t << "  " << s.x << "  " << s.y << std::endl;
+        check_output(out, output_name);
     }
+    close_output(out, output_name);
     return 0;
 }

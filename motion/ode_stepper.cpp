@@ -14,6 +14,10 @@ constexpr double x0 = 1;                // m
 constexpr double v0 = 0;                // m/s
 constexpr double dt = 1e-4;             // s
 constexpr double end_time = 50;         // s
+constexpr ProgramUsage usage{
+    "", "The undamped harmonic oscillator stepped over 50 s with the midpoint step, beside\n"
+        "its closed form.\n"
+        "Reads nothing; writes ode_stepper.dat."};
 
 double linear_shape(double x)
 {
@@ -21,8 +25,9 @@ double linear_shape(double x)
 }
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     std::ofstream out = open_output(output_name);
     out.precision(10);
 
@@ -34,6 +39,8 @@ int main()
         // The closed form at the start of the step, the numerical state at its end.
         out << t << "  " << p.x << "  " << p.v << "  " << x0 * std::cos(omega * t) << "  "
             << v0 - omega * std::sin(omega * t) << std::endl;
+        check_output(out, output_name);
     }
+    close_output(out, output_name);
     return 0;
 }

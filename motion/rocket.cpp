@@ -19,6 +19,10 @@ constexpr double start_x = 1;       // m
 constexpr double start_y = 1;       // m
 constexpr double surface_density = 0.0113;    // kg/m^3
 constexpr double density_falloff = 0.0346;    // 1/m
+constexpr ProgramUsage usage{
+    "", "The first ten seconds of a powered rocket flight launched at 45 degrees above a\n"
+        "spherical Earth; prints the horizontal acceleration at launch.\n"
+        "Reads nothing; writes rocket.txt."};
 
 double air_density(double y)
 {
@@ -36,8 +40,9 @@ void accelerations(const FlightState& s, const FlightConditions& c, double& ax, 
 }
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     std::ofstream out = open_output(output_name);
     out.precision(5);
 
@@ -56,6 +61,8 @@ int main()
         s = euler_step(s, ax, ay, dt);
         c = flight_conditions(t, s, air_density(s.y));
         out << t << "  " << s.x << "  " << s.y << std::endl;
+        check_output(out, output_name);
     }
+    close_output(out, output_name);
     return 0;
 }

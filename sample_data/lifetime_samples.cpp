@@ -33,7 +33,7 @@ void write_table(const std::string& dir, const DecayTable& table)
         long count = poisson(rng, table.n0 * std::exp(-t / table.lifetime));
         std::fprintf(f, "%ld %g\n", count, t);
     }
-    close_sample_file(f, table.name);
+    close_sample_file(f, dir, table.name);
 }
 
 }  // namespace

@@ -68,7 +68,5 @@ void write_pair_events(const std::string& dir)
             << '\n';
         ++i;
     }
-    out.close();
-    if (!out)
-        die("cannot write %s", path.c_str());
+    close_output(out, path.c_str());
 }

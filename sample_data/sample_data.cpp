@@ -41,8 +41,7 @@ std::FILE* create_sample_file(const std::string& dir, const char* name)
     return f;
 }
 
-void close_sample_file(std::FILE* f, const char* name)
+void close_sample_file(std::FILE* f, const std::string& dir, const char* name)
 {
-    if (std::fclose(f) != 0)
-        die("cannot write %s:", name);
+    close_output(f, (dir + "/" + name).c_str());
 }

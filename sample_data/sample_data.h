@@ -17,8 +17,8 @@ long poisson(SampleRng& rng, double mean);           // Poisson deviate
 // Creates dir/name for writing, or dies naming it.
 std::FILE* create_sample_file(const std::string& dir, const char* name);
 
-// Closes a sample file, or dies naming it when its data did not reach the disk.
-void close_sample_file(std::FILE* f, const char* name);
+// Closes dir/name, or dies naming it when its data did not reach the disk.
+void close_sample_file(std::FILE* f, const std::string& dir, const char* name);
 
 // Each writes its files into dir (which exists).
 void write_spectral_samples(const std::string& dir);   // Crab.dat, pulsar.dat, cellphone.dat

@@ -59,7 +59,7 @@ void write_crab(const std::string& dir)
                                                pulse(turns - crab_interpulse_phase, crab_pulse_width));
         std::fprintf(f, "%.10g %ld\n", t, poisson(rng, rate));
     }
-    close_sample_file(f, "Crab.dat");
+    close_sample_file(f, dir, "Crab.dat");
 }
 
 void write_pulsar(const std::string& dir)
@@ -71,7 +71,7 @@ void write_pulsar(const std::string& dir)
         double v = pulse(pulsar_frequency * t, pulsar_pulse_width) + pulsar_noise * gaussian(rng);
         std::fprintf(f, "%.10g %.6g\n", t, v);
     }
-    close_sample_file(f, "pulsar.dat");
+    close_sample_file(f, dir, "pulsar.dat");
 }
 
 void write_phone(const std::string& dir)
@@ -84,7 +84,7 @@ void write_phone(const std::string& dir)
         double v = envelope * std::cos(two_pi * phone_carrier * t) + phone_noise * gaussian(rng);
         std::fprintf(f, "%.10g %.6g\n", t, v);
     }
-    close_sample_file(f, "cellphone.dat");
+    close_sample_file(f, dir, "cellphone.dat");
 }
 
 }  // namespace

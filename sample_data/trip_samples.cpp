@@ -118,7 +118,7 @@ void write_rides(const std::string& dir)
             t += step;
         }
     }
-    close_sample_file(f, "uber.tsv");
+    close_sample_file(f, dir, "uber.tsv");
 }
 
 double distance_km(const City& a, const City& b)
@@ -144,17 +144,17 @@ void write_legs(const std::string& dir)
     std::FILE* f = create_sample_file(dir, "leg1.txt");
     for (const City& stop : first_stops)
         print_leg(f, rng, start_city, stop);
-    close_sample_file(f, "leg1.txt");
+    close_sample_file(f, dir, "leg1.txt");
     f = create_sample_file(dir, "leg2.txt");
     for (const City& from : first_stops) {
         for (const City& to : second_stops)
             print_leg(f, rng, from, to);
     }
-    close_sample_file(f, "leg2.txt");
+    close_sample_file(f, dir, "leg2.txt");
     f = create_sample_file(dir, "leg3.txt");
     for (const City& stop : second_stops)
         print_leg(f, rng, stop, end_city);
-    close_sample_file(f, "leg3.txt");
+    close_sample_file(f, dir, "leg3.txt");
 }
 
 }  // namespace

@@ -16,10 +16,15 @@ constexpr int bins = 200;              // bin k holds k <= m < k + 1
 constexpr int first_written = 120;
 constexpr int last_written = 149;
 constexpr double count_threshold = 0.1;
+constexpr ProgramUsage usage{
+    "", "Histogram of the invariant masses of the 100 photon pairs in 481X2t.txt in unit bins;\n"
+        "the occupied bins from 120 to 149 are written.\n"
+        "Reads 481X2t.txt; writes 481X2T.txt."};
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     std::ifstream in = open_input(input_name);
     std::vector<PairEvent> events;
     die_if_short(in, input_name, read_pair_events(in, events_needed, events), events_needed,
@@ -35,8 +40,12 @@ int main()
         if (m > 0 && m < bins)
             count[static_cast<int>(m)] += 1;
     }
-    for (int k = first_written; k <= last_written; ++k)
-        if (count[k] > count_threshold)
+    for (int k = first_written; k <= last_written; ++k) {
+        if (count[k] > count_threshold) {
             out << k << '\t' << count[k] << std::endl;
+            check_output(out, output_name);
+        }
+    }
+    close_output(out, output_name);
     return 0;
 }

@@ -18,6 +18,10 @@ constexpr double pi = 3.141592653589793;
 constexpr double degrees_per_pi = 180.0;
 constexpr double degrees_per_bin = 6.0;
 constexpr int bins = 70;
+constexpr ProgramUsage usage{
+    "", "Folds the Crab light curve on the pulse frequency 30.2452 into 6-degree phase bins\n"
+        "and sums the brightness of each; prints the folding period.\n"
+        "Reads Crab.dat; writes lightcrab.txt."};
 
 // Phase bin of a sample time, or -1 when the phase overflowed and its
 // fraction is not a number. The fraction is taken of the phase in radians,
@@ -34,8 +38,9 @@ int phase_bin(double t)
 }
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     const Series s = read_series(input_name, samples);
     std::cout << 1.0 / folding_frequency << std::endl;
 
@@ -55,7 +60,10 @@ int main()
     }
     if (left_out > 0)
         warn("%s: %d sample(s) with a time too large to fold left out", input_name, left_out);
-    for (int b = 0; b < bins; ++b)
+    for (int b = 0; b < bins; ++b) {
         out << b << '\t' << sum[b] << std::endl;
+        check_output(out, output_name);
+    }
+    close_output(out, output_name);
     return 0;
 }

@@ -23,6 +23,10 @@ struct Curve {
 };
 constexpr Curve curves[] = {{1, "saw1.txt"}, {3, "saw3.txt"}, {5, "saw5.txt"}, {30, "saw30.txt"}};
 constexpr int curve_count = sizeof curves / sizeof curves[0];
+constexpr ProgramUsage usage{
+    "", "Fourier partial sums of a sawtooth wave with 1 to 30 harmonics against the exact\n"
+        "wave on 0 <= t <= 10, and the RMS error of each.\n"
+        "Reads nothing; writes rmsaw.txt, saw1.txt, saw3.txt, saw5.txt and saw30.txt."};
 
 // Rises from 0 towards the height over each period, back to 0 at each multiple.
 double sawtooth(double t)
@@ -44,8 +48,9 @@ double partial_sum(const std::vector<double>& a, const std::vector<double>& b, i
 }
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     std::ofstream rms_out = open_output(rms_name);
     std::ofstream curve_out[curve_count];
     for (int c = 0; c < curve_count; ++c)
@@ -56,10 +61,10 @@ int main()
         std::vector<double> b(n + 1, 0.0);
         for (int j = 1; j <= n; ++j)
             b[j] = -1.0 / (j * pi);
-        std::ofstream* curve = nullptr;
+        int curve = -1;
         for (int c = 0; c < curve_count; ++c)
             if (curves[c].harmonics == n)
-                curve = &curve_out[c];
+                curve = c;
 
         double squared_error = 0.0;
         // Time accumulated by addition: the points near the jumps at even t
@@ -67,11 +72,17 @@ int main()
         for (double t = 0.0; grid_end >= t; t = t + time_step) {
             const double y = sawtooth(t);
             const double s = partial_sum(a, b, n, t);
-            if (curve)
-                *curve << t << '\t' << y << '\t' << s << std::endl;
+            if (curve >= 0) {
+                curve_out[curve] << t << '\t' << y << '\t' << s << std::endl;
+                check_output(curve_out[curve], curves[curve].name);
+            }
             squared_error = (y - s) * (y - s) + squared_error;
         }
         rms_out << n << ' ' << std::sqrt(squared_error * time_step / grid_end) << std::endl;
+        check_output(rms_out, rms_name);
     }
+    close_output(rms_out, rms_name);
+    for (int c = 0; c < curve_count; ++c)
+        close_output(curve_out[c], curves[c].name);
     return 0;
 }

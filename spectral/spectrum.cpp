@@ -162,6 +162,9 @@ void write_spectrum(std::ostream& out, const Series& s, FrequencyGrid grid,
             out << frequencies[k] << '\t' << line.re << '\t' << line.im << '\t'
                 << (fourth == FourthColumn::amplitude ? line.amplitude : line.log_power)
                 << std::endl;
+            // A lost line ends the transform; the caller's close reports it.
+            if (!out)
+                return;
             log_powers[k] = line.log_power;
             log_power_errors[k] = line.log_power_error;
         }

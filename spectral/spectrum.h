@@ -41,6 +41,7 @@ struct Peak {
 // Writes one line "f\tRe\tIm\tfourth" per grid frequency, flushed, with the
 // coefficients scaled to (2/T) times the sums. When peak is given it tracks the
 // largest log power: raised when exceeded, then its frequency taken when equal,
-// so the last of equal maxima wins.
+// so the last of equal maxima wins. Stops at the first line that could not be
+// written, leaving the stream failed.
 void write_spectrum(std::ostream& out, const Series& s, FrequencyGrid grid,
                     FourthColumn fourth, Peak* peak = nullptr);

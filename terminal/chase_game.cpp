@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "common/die.h"
 #include "terminal/raw_board.h"
 
 const BoardBorder board_border{'-', '|', '|'};
@@ -27,6 +28,10 @@ constexpr int bottom_y = 19;
 constexpr int row_blanks = board_interior - 1;
 
 constexpr const char* loss_message = "You lost. Press 'q' to quit ";
+constexpr ProgramUsage usage{
+    "", "The player * moves over a framed board with w, a, s and d, the attacker ~ follows,\n"
+        "the item @ jumps away when reached; q quits.\n"
+        "Reads keys from standard input; writes no file."};
 
 using SymbolPrinter = void (*)();
 
@@ -199,8 +204,9 @@ void redraw_screen(int player_x, int player_y, int item_x, int item_y, int attac
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     enter_raw_mode();
     clear_screen();
     seed_random_generator();

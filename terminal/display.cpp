@@ -2,6 +2,7 @@
 // after "f" and nothing after any other key, redrawn on every key; q quits.
 #include <cstdio>
 
+#include "common/die.h"
 #include "terminal/raw_board.h"
 
 const BoardBorder board_border{'+', '{', '}'};
@@ -13,6 +14,10 @@ constexpr int left_margin = 18;
 // The face parts fill rows 8 (eyes), 9 (nose) and 10 (mouth).
 constexpr int face_first_row = 8;
 constexpr int face_rows = 3;
+constexpr ProgramUsage usage{
+    "", "A framed board that shows a smiley face after s, a frowning face after f and\n"
+        "nothing after any other key, redrawn on every key; q quits.\n"
+        "Reads keys from standard input; writes no file."};
 
 using Face = const char* [face_rows];
 constexpr Face smiley = {".  .", "  |  ", "\\___/"};
@@ -54,8 +59,9 @@ void print_face_row(const Face& face, int row)
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     enter_raw_mode();
     clear_screen();
     redraw_until_quit([](int key) {

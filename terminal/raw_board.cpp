@@ -5,6 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+
+#include "common/die.h"
 
 namespace {
 
@@ -78,6 +81,8 @@ void enter_raw_mode()
     if (!ignored(SIGTSTP))
         install_handler(SIGTSTP, suspend, SA_RESTART);
     raw_mode_on = 1;
+    // Every way out through exit (a lost screen among them) restores it too.
+    std::atexit(restore_terminal);
     tcsetattr(STDIN_FILENO, TCSANOW, &newt);
 }
 
@@ -91,7 +96,8 @@ void restore_terminal()
 
 int read_key()
 {
-    std::fflush(stdout);
+    // A frame that could not be shown ends the program before it waits for a key.
+    check_standard_output();
     return std::getchar();
 }
 

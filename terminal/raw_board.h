@@ -24,13 +24,15 @@ constexpr int no_key = '\0';
 // When standard input is a terminal: saves its settings and turns canonical
 // input off (nothing else), so each key arrives without Enter. The saved
 // settings come back on restore_terminal() and when a signal ends or stops
-// the program. Keys piped in are read as they are, without any change.
+// the program, and at exit. Keys piped in are read as they are, without any
+// change.
 void enter_raw_mode();
 
 // Puts the saved terminal settings back (nothing when none were changed).
 void restore_terminal();
 
 // Flushes the frame on standard output, then reads one key (EOF at end of input).
+// A frame that could not be written ends the program (status 1).
 int read_key();
 
 // The quit key "q"; end of input ends the program the same way.

@@ -25,6 +25,10 @@ constexpr LegLayout last_leg_layout{254, 254};
 // The minimum search starts here: a total at or above it is never chosen,
 // and route 0 is named then.
 constexpr long long minimum_start = 100000;
+constexpr ProgramUsage usage{
+    "", "The cheapest journey from sanfrancisco to new_york over two stops; prints the route\n"
+        "totals ascending, then the stops of the cheapest route.\n"
+        "Reads leg1.txt, leg2.txt and leg3.txt; writes no file."};
 
 std::vector<Leg> load_legs(const char* name, const LegLayout& layout, int count)
 {
@@ -39,8 +43,9 @@ std::vector<Leg> load_legs(const char* name, const LegLayout& layout, int count)
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     const std::vector<Leg> first = load_legs(first_leg_file, first_leg_layout, first_legs);
     const std::vector<Leg> middle = load_legs(route_file, route_layout, routes);
     const std::vector<Leg> last = load_legs(last_leg_file, last_leg_layout, last_legs);

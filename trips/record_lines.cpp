@@ -58,13 +58,6 @@ void report_skipped(const char* name, long skipped)
         warn("%s: skipped %ld malformed line%s", name, skipped, skipped == 1 ? "" : "s");
 }
 
-void close_output(std::ofstream& out, const char* name)
-{
-    out.close();
-    if (!out)
-        die("cannot write %s:", name);
-}
-
 void check_read(const std::istream& in, const char* name)
 {
     if (in.bad())

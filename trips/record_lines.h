@@ -26,6 +26,3 @@ void report_skipped(const char* name, long skipped);
 // Dies naming the file when reading it failed (not at its end: a directory,
 // an input error).
 void check_read(const std::istream& in, const char* name);
-
-// Closes a written file and dies if it did not reach the disk whole.
-void close_output(std::ofstream& out, const char* name);

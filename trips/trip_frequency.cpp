@@ -15,6 +15,10 @@ constexpr int regular_bands = 10;
 // Integer division: the bands are 4 wide, not 4.5, so the regular bands stop
 // at 40 and the last band, which takes every other value, reads [40 to 44].
 constexpr int band_width = top_velocity / regular_bands;
+constexpr ProgramUsage usage{
+    "", "Counts the position fixes of uber.tsv by hour of the day and the velocities of\n"
+        "rides.txt (written by trip_speed_sort) by band, and prints both as histograms.\n"
+        "Reads uber.tsv and rides.txt; writes no file."};
 
 int velocity_band(double velocity)
 {
@@ -28,8 +32,9 @@ int velocity_band(double velocity)
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     std::ifstream trips = open_input(trip_file_name);
     std::ifstream velocities = open_input(velocity_file_name);
 

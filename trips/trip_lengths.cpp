@@ -9,10 +9,15 @@
 namespace {
 // Wide enough for "Ride # %d:  %lf meters \n" of any int and any double.
 constexpr std::size_t line_buffer_size = 400;
+constexpr ProgramUsage usage{
+    "", "The path length of every ride in uber.tsv, the sum of the straight steps between\n"
+        "its fixes.\n"
+        "Reads uber.tsv; writes rides.txt."};
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     const RideTable table = read_trip_file();
 
     std::ofstream out = open_output(velocity_file_name);

@@ -11,6 +11,11 @@
 
 namespace {
 
+constexpr ProgramUsage usage{
+    "", "The mean velocity of every ride in uber.tsv, written in ride order; after the Enter\n"
+        "key the list is rewritten sorted by velocity, slowest first.\n"
+        "Reads uber.tsv and standard input; writes rides.txt."};
+
 // Exchange sort, slowest first. Only a strictly greater velocity moves down,
 // so equal velocities keep their file order; a NaN never compares greater and
 // nothing compares greater than it, so it stays where the passes leave it.
@@ -27,8 +32,9 @@ void sort_by_velocity(std::vector<VelocityRecord>& rides)
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    handle_options(argc, argv, usage);
     const RideTable table = read_trip_file();
 
     std::printf("Outputting unsorted velocities to 'rides.txt'. The first column is the ride number, "
