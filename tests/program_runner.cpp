@@ -104,6 +104,9 @@ ProgramRun run_program(const std::string& name, const ProgramCase& c)
         mkdir((dir + "/" + sub).c_str(), 0755);
     for (const auto& [file, text] : c.files)
         write_file(dir + "/" + file, text);
+    for (const auto& name : c.full)
+        if (symlink("/dev/full", (dir + "/" + name).c_str()) != 0)
+            throw std::runtime_error("cannot link " + name + " to /dev/full");
     write_file(in_path, c.input);
 
     const std::string exe = program_path(name);
@@ -117,7 +120,8 @@ ProgramRun run_program(const std::string& name, const ProgramCase& c)
             argv.push_back(a.data());
         argv.push_back(nullptr);
         int in = open(in_path.c_str(), O_RDONLY);
-        int out = open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int out = c.output_full ? open("/dev/full", O_WRONLY)
+                                : open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         int err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (in < 0 || out < 0 || err < 0 || chdir(dir.c_str()) != 0)
             _exit(126);

@@ -12,6 +12,8 @@ struct ProgramCase {
     std::vector<std::string> dirs;              // directories made there first (e.g. to block an output)
     std::string input;                          // standard input (then end of input)
     double timeout_s = 120;                     // killed after this many seconds
+    std::vector<std::string> full = {};         // names linked to /dev/full there: a full disk
+    bool output_full = false;                   // standard output on /dev/full
 };
 
 struct ProgramRun {

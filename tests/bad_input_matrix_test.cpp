@@ -1,16 +1,18 @@
 // Everything a user can get wrong, for every program of the suite: input
 // files missing, empty, short, holding text or binary garbage, one huge word
-// or very long lines; arguments missing, non-numeric, negative or huge;
-// standard input ending early; an output file blocked by a directory. No case
-// may crash or hang a program; each ends with the status and the message the
-// bad-input rules promise, and a failing run leaves earlier results as they
-// were.
+// or very long lines; arguments missing, non-numeric, negative, huge or not
+// taken at all; standard input ending early; an output file blocked by a
+// directory or on a full disk; standard output on a full disk; --help and
+// --version. No case may crash or hang a program; each ends with the status
+// and the message the bad-input rules promise, and a failing run leaves
+// earlier results as they were.
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <functional>
 #include <map>
 #include <ostream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -70,6 +72,8 @@ struct Setup {
     std::vector<std::string> args = {};
     Content input = text("");
     std::vector<std::string> dirs = {};
+    std::vector<std::string> full = {};   // linked to /dev/full
+    bool output_full = false;             // standard output on /dev/full
 };
 
 // err_has: what standard error must hold; empty_err: it must be empty; with
@@ -83,7 +87,9 @@ struct MatrixCase {
     std::string err_has;
     bool empty_err;
     bool noisy;
-    Files kept;   // files there before the run that must come out unchanged
+    Files kept;               // files there before the run that must come out unchanged
+    bool only_kept = false;   // and no other file may appear
+    std::string out = "";     // a pattern the whole standard output must match, when given
 };
 
 std::vector<MatrixCase> all_cases;
@@ -318,7 +324,6 @@ void integration_cases()
         "number of terms out of range: 99999999999");
     add("pi_series", "megabyte of digits", typed(huge_number), 1, "number of terms out of range: 777");
     add("pi_series", "negative", typed(text("-5\n")), 0, "");
-    add("e_series", "stray arguments and input", Setup{{}, {"1", "x"}, binary_garbage, {}}, 0, "");
 }
 
 void motion_cases()
@@ -354,8 +359,6 @@ void fitting_cases()
 
 void montecarlo_cases()
 {
-    add("ball_volume", "stray arguments and input", Setup{{}, {"-1", "x"}, binary_garbage, {}}, 0, "");
-
     const std::string dimension_usage = "usage: dimension_volume [NDIM][NMAX]\n";
     add("dimension_volume", "arguments missing", with({}), 0, dimension_usage);
     add("dimension_volume", "second argument missing", with({}, {"3"}), 0, dimension_usage);
@@ -467,7 +470,6 @@ void terminal_cases()
         add(program, "binary garbage keys", Setup{{}, {}, binary_garbage, {}}, 0, "");
         add(program, "long key run without q", with({}, {}, repeat("wasdsf", 700)), 0, "");
     }
-    add("face_banner", "stray arguments and input", Setup{{}, {"x"}, binary_garbage, {}}, 0, "");
 }
 
 void sample_data_cases()
@@ -477,6 +479,134 @@ void sample_data_cases()
     add_noisy("make_sample_data", "output file blocked by a directory",
               with({}, {"out"}, "", {"out", "out/Crab.dat"}), 1,
               "make_sample_data: cannot create out/Crab.dat: Is a directory\n");
+}
+
+// A well-formed run of a program: what it is given and what it writes.
+struct WellFormed {
+    std::string program;
+    std::string usage;                       // its usage line
+    std::map<std::string, Content> inputs;
+    std::vector<std::string> args = {};
+    std::string input = "";                  // standard input
+    std::vector<std::string> outputs = {};   // as the program names them
+    bool prints = true;                      // writes to standard output
+    bool notes = false;                      // writes notes to standard error
+    std::string shown = "";                  // what messages put before an output's name
+};
+
+// A text as a pattern that matches just it.
+std::string literal(const std::string& s)
+{
+    return std::regex_replace(s, std::regex(R"([\^$.|?*+()\[\]{}])"), R"(\$&)");
+}
+
+// Every output file on a full disk, then standard output: a lost write is an
+// error naming what was lost. --help, --version and a stray argument touch no
+// file: the folder comes out exactly as it went in.
+void add_output_faults(const WellFormed& w)
+{
+    const std::string no_space = ": No space left on device\n";
+    auto add_run = [&](const std::string& fault, const Setup& s, int status, const std::string& err) {
+        if (w.notes)
+            add_noisy(w.program, fault, s, status, err);
+        else
+            add(w.program, fault, s, status, err);
+    };
+    const Setup run{w.inputs, w.args, text(w.input), {}};
+    for (const std::string& output : w.outputs) {
+        Setup s = run;
+        s.full = {output};
+        add_run(output + " on a full disk", s, 1, w.program + ": cannot write " + w.shown + output + no_space);
+    }
+    Setup s = run;
+    s.output_full = true;
+    add_run("standard output on a full disk", s, w.prints ? 1 : 0,
+            w.prints ? w.program + ": write error on standard output" + no_space : "");
+
+    Files kept = earlier(w.outputs);
+    for (const auto& input : w.inputs)
+        kept[input.first] = earlier_result;
+    auto add_untouched = [&](const std::string& fault, const std::vector<std::string>& args,
+                             int status, const std::string& err, const std::string& out) {
+        // A refusal's usage line does not name the program first: noisy.
+        MatrixCase c{w.program, fault, with(kept, args, "keys\n"), status, err, err.empty(), status != 0, kept};
+        c.only_kept = true;
+        c.out = out;
+        all_cases.push_back(c);
+    };
+    const std::string usage = literal(w.usage) + "\n";
+    add_untouched("--help", {"--help"}, 0, "", usage + "([^\n]+\n)+" + literal("See " + w.program + "(1).\n"));
+    add_untouched("--version", {"--version"}, 0, "", literal(w.program + " (physics suite) " SUITE_VERSION "\n"));
+    if (w.args.empty())
+        add_untouched("stray argument", {"-x"}, 1,
+                      w.program + ": unexpected argument '-x'\n" + w.usage + "\n", "");
+    else
+        add_untouched("--help after an argument", {w.args[0], "--help"}, 0, "", usage + "[\\s\\S]*");
+}
+
+void output_cases()
+{
+    const Content event_pairs = text(repeat(pair_event, 100));
+    const std::string uber = trip_fix + trip_fix_later;
+    std::map<std::string, Content> leg_files;
+    for (const auto& [name, content] : legs)
+        leg_files[name] = text(content);
+    const std::string meson_data =
+        "46.2981 2\n39.6961 6\n34.0356 10\n29.1823 14\n25.021 18\n21.4531 22\n18.394 26\n"
+        "15.7711 30\n13.5222 34\n11.594 38\n9.94071 42\n8.5232 46\n7.30783 50\n";
+    const std::string lepton_data = "94 0.2 93 0.6 80 1 62 1.4 42 1.8 46 2.2 29 2.6 35 3 33 3.4 "
+                                    "13 3.8 24 4.2 14 4.6 14 5 9 5.4 9 5.8 3 6.2 4 6.6 5 7 7 7.4 "
+                                    "3 7.8 4 8.2 5 8.6 1 9 3 9.4 0 9.8 2 10.2\n";
+    const std::vector<std::string> samples = {"Crab.dat", "pulsar.dat", "cellphone.dat", "481X2t.txt",
+                                              "pion.dat", "muon.dat",   "uber.tsv",      "leg1.txt",
+                                              "leg2.txt", "leg3.txt"};
+
+    const WellFormed programs[] = {
+        {"crab_spectrum", "usage: crab_spectrum", {{"Crab.dat", pairs_text(148282)}}, {}, "", {"fcrab.txt"}},
+        {"pulsar_spectrum", "usage: pulsar_spectrum", {{"pulsar.dat", pairs_text(100001)}}, {}, "",
+         {"fpulse.txt"}, false},
+        {"phone_spectrum", "usage: phone_spectrum", {{"cellphone.dat", pairs_text(120001)}}, {}, "",
+         {"fphone.txt"}},
+        {"crab_brightness", "usage: crab_brightness", {{"Crab.dat", pairs_text(148282)}}, {}, "",
+         {"lightcrab.txt"}},
+        {"sawtooth_series", "usage: sawtooth_series", {}, {}, "",
+         {"rmsaw.txt", "saw1.txt", "saw3.txt", "saw5.txt", "saw30.txt"}, false},
+        {"angle_histogram", "usage: angle_histogram", {{"481X2t.txt", event_pairs}}, {}, "", {"481X2T.txt"},
+         false},
+        {"quadrature", "usage: quadrature", {}, {}, "", {"integ.dat"}},
+        {"pi_series", "usage: pi_series", {}, {}, "10\n"},
+        {"e_series", "usage: e_series", {}},
+        {"rocket", "usage: rocket", {}, {}, "", {"rocket.txt"}},
+        {"launch_trajectory", "usage: launch_trajectory", {}, {}, "", {"launch_trajectory.txt"}, false},
+        {"swing_sim", "usage: swing_sim", {}, {}, "", {"pend.dat"}, false},
+        {"ode_stepper", "usage: ode_stepper", {}, {}, "", {"ode_stepper.dat"}, false},
+        {"meson_lifetime", "usage: meson_lifetime datafile", {{"decays.dat", text(meson_data)}},
+         {"decays.dat"}, "", {"piongrid.txt"}},
+        {"lepton_lifetime", "usage: lepton_lifetime datafile", {{"decays.dat", text(lepton_data)}},
+         {"decays.dat"}, "", {"muongrid.txt"}},
+        {"ball_volume", "usage: ball_volume", {}},
+        {"dimension_volume", "usage: dimension_volume [NDIM][NMAX]", {}, {"3", "1000"}},
+        {"pond_sphere", "usage: pond_sphere", {}, {}, "", {"pond3.dat"}, true, true},
+        {"wander_space", "usage: wander_space [seed]", {}, {"7"}, "", {"walk3d.dat", "walkpath3d.dat"},
+         false, true},
+        {"wander_plane", "usage: wander_plane [seed]", {}, {"7"}, "", {"walk2d.dat", "walkpath2d.dat"},
+         false, true},
+        {"carbon_chain", "usage: carbon_chain C12 C11 C10", {}, {"10", "10", "10"}},
+        {"half_life_sim", "usage: half_life_sim [Natoms][Half-life]", {}, {"10", "100"}},
+        {"trip_frequency", "usage: trip_frequency", {{"uber.tsv", text(uber)}, {"rides.txt", text(velocity_line)}}},
+        {"trip_speed_sort", "usage: trip_speed_sort", {{"uber.tsv", text(uber)}}, {}, "\n", {"rides.txt"}},
+        {"trip_lengths", "usage: trip_lengths", {{"uber.tsv", text(uber)}}, {}, "", {"rides.txt"}, false},
+        {"cheapest_route", "usage: cheapest_route", leg_files},
+        {"account_summary", "usage: account_summary", {}, {}, "Ada 12.5 s y f\n",
+         {"account_summary.txt", "list_of_account_balances.txt"}},
+        {"fee_check", "usage: fee_check", {}, {}, "c\n12\n"},
+        {"chase_game", "usage: chase_game", {}, {}, "dq"},
+        {"display", "usage: display", {}, {}, "sq"},
+        {"face_banner", "usage: face_banner", {}},
+        {"make_sample_data", "usage: make_sample_data [DIR]", {}, {"."}, "", samples, false, false, "./"},
+    };
+    for (const WellFormed& w : programs)
+        add_output_faults(w);
 }
 
 const std::vector<MatrixCase>& matrix()
@@ -491,6 +621,7 @@ const std::vector<MatrixCase>& matrix()
         accounts_cases();
         terminal_cases();
         sample_data_cases();
+        output_cases();
     }
     return all_cases;
 }
@@ -503,6 +634,8 @@ ProgramCase program_case(const Setup& setup)
     c.args = setup.args;
     c.input = setup.input();
     c.dirs = setup.dirs;
+    c.full = setup.full;
+    c.output_full = setup.output_full;
     c.timeout_s = case_timeout_s;
     return c;
 }
@@ -528,6 +661,12 @@ void check(const MatrixCase& c)
         auto file = run.files.find(name);
         ASSERT_NE(file, run.files.end()) << name << " was removed";
         EXPECT_EQ(file->second, content) << name << " was changed";
+    }
+    if (c.only_kept) {
+        EXPECT_EQ(run.files.size(), c.kept.size()) << "a file was made";
+    }
+    if (!c.out.empty()) {
+        EXPECT_TRUE(std::regex_match(run.out, std::regex(c.out))) << run.out.substr(0, 2000);
     }
 }
 
