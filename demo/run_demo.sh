@@ -7,7 +7,10 @@
 #   BUILD_DIR   a built tree, or the prefix of an installed suite: programs
 #               in BUILD_DIR/bin (default: build/release of the source tree,
 #               or the prefix this script is installed under)
-#   OUTPUT_DIR  made anew (default: demo-output in the current directory)
+#   OUTPUT_DIR  made when missing (default: demo-output in the current
+#               directory); an existing folder is used, and cleared, only when
+#               it is empty or an earlier demo run left its marker file
+#               .physics-suite-demo there: the demo deletes nothing it did not make
 # Each program's standard output and error are kept as NAME.stdout and
 # NAME.stderr. A program or figure that fails makes the demo fail, naming it.
 set -uo pipefail
@@ -19,10 +22,16 @@ build=$(cd "${1:-$default_build}" && pwd) || exit 1
 out=${2:-demo-output}
 bin=$build/bin
 
-rm -rf "$out"
-mkdir -p "$out"
+marker=.physics-suite-demo
+if [ -d "$out" ] && [ -n "$(ls -A "$out")" ] && [ ! -f "$out/$marker" ]; then
+    echo "run_demo.sh: $out is not empty and was not made by the demo" >&2
+    exit 1
+fi
+mkdir -p "$out" || exit 1
 out=$(cd "$out" && pwd)
 cd "$out" || exit 1
+find . -mindepth 1 -delete || exit 1
+touch "$marker"
 
 # gnuplot renders the figures; as root on Debian it is installed when missing.
 if ! command -v gnuplot >/dev/null && [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null; then

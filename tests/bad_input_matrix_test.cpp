@@ -500,9 +500,9 @@ std::string literal(const std::string& s)
     return std::regex_replace(s, std::regex(R"([\^$.|?*+()\[\]{}])"), R"(\$&)");
 }
 
-// Every output file on a full disk, then standard output: a lost write is an
-// error naming what was lost. --help, --version and a stray argument touch no
-// file: the folder comes out exactly as it went in.
+// Every output file on a full disk, then standard output of a program that
+// prints: a lost write is an error naming what was lost. --help, --version and
+// a stray argument touch no file: the folder comes out exactly as it went in.
 void add_output_faults(const WellFormed& w)
 {
     const std::string no_space = ": No space left on device\n";
@@ -518,10 +518,12 @@ void add_output_faults(const WellFormed& w)
         s.full = {output};
         add_run(output + " on a full disk", s, 1, w.program + ": cannot write " + w.shown + output + no_space);
     }
-    Setup s = run;
-    s.output_full = true;
-    add_run("standard output on a full disk", s, w.prints ? 1 : 0,
-            w.prints ? w.program + ": write error on standard output" + no_space : "");
+    if (w.prints) {
+        Setup s = run;
+        s.output_full = true;
+        add_run("standard output on a full disk", s, 1,
+                w.program + ": write error on standard output" + no_space);
+    }
 
     Files kept = earlier(w.outputs);
     for (const auto& input : w.inputs)
@@ -609,6 +611,18 @@ void output_cases()
         add_output_faults(w);
 }
 
+// The demo given a folder of the user's (here the run's own folder, which
+// holds a file of the user's): it stops at once and deletes nothing.
+void demo_cases()
+{
+    const Files own{{"thesis.tex", "the user's own\n"}};
+    MatrixCase c{SUITE_SOURCE_DIR "/demo/run_demo.sh", "a folder of the user's",
+                 with(own, {program_path("") + "..", "."}), 1,
+                 "run_demo.sh: . is not empty and was not made by the demo\n", false, true, own};
+    c.only_kept = true;
+    all_cases.push_back(c);
+}
+
 const std::vector<MatrixCase>& matrix()
 {
     if (all_cases.empty()) {
@@ -622,6 +636,7 @@ const std::vector<MatrixCase>& matrix()
         terminal_cases();
         sample_data_cases();
         output_cases();
+        demo_cases();
     }
     return all_cases;
 }
