@@ -226,7 +226,7 @@ TEST(ManualPages, OneHeaderAndOneOrderOfSections)
         EXPECT_EQ(titles, expected) << program;
 
         const std::vector<std::string> options = section(page, "OPTIONS");
-        EXPECT_TRUE(options.size() > 5 && options[1] == ".B \\-\\-help" && options[4] == ".B \\-\\-version")
+        EXPECT_TRUE(options.size() > 6 && options[1] == ".B \\-\\-help" && options[5] == ".B \\-\\-version")
             << program;
         const std::vector<std::string> exit_status = section(page, "EXIT STATUS");
         EXPECT_NE(std::find(exit_status.begin(), exit_status.end(), lost_write), exit_status.end()) << program;

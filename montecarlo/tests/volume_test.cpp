@@ -9,7 +9,7 @@ namespace {
 
 TEST(BallVolume, ClosedFormColumnAndFirstDimension)
 {
-    const ProgramRun run = run_program("ball_volume", {{"ignored"}, {}, {}, ""});
+    const ProgramRun run = run_program("ball_volume", {{}, {}, {}, ""});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     const std::vector<std::string> lines = split_lines(run.out);
