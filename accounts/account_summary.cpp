@@ -232,7 +232,8 @@ int main(int argc, char** argv)
         print_balance_list(out, balances, listed, 0);
         break;
     case 'f':
-        // The second file is attempted even when the first one fails.
+        // The second file is attempted even when the first cannot be created;
+        // a write that fails ends the program there (close_output).
         if (!output_account_summary_to_file(totals, out))
             status = 1;
         if (!output_list_of_account_balances(balances, listed, totals, out))
