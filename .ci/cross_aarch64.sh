@@ -6,7 +6,7 @@
 # Installs what it needs with apt-get when missing (as root).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build/aarch64}
+build=$(realpath -m "${1:-build/aarch64}")
 toolchain=$PWD/.ci/aarch64-toolchain.cmake
 
 need=()
@@ -19,11 +19,11 @@ if [ ${#need[@]} -gt 0 ]; then
 fi
 
 echo "=== aarch64: GoogleTest from /usr/src/googletest"
-gtest=$PWD/$build/googletest
-cmake -S /usr/src/googletest -B "$build/googletest-build" -G Ninja \
+gtest=$build/googletest
+cmake -S /usr/src/googletest -B "$build/googletest-build" -G Ninja --log-level=WARNING \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-    -DBUILD_GMOCK=OFF -DCMAKE_INSTALL_PREFIX="$gtest" >/dev/null
-cmake --build "$build/googletest-build" --target install >/dev/null
+    -DBUILD_GMOCK=OFF -DCMAKE_INSTALL_PREFIX="$gtest"
+cmake --build "$build/googletest-build" --target install | sed '/^-- \(Installing\|Up-to-date\)/d'
 
 echo "=== aarch64: the suite (warnings are errors)"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
