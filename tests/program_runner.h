@@ -25,6 +25,16 @@ struct ProgramRun {
     std::map<std::string, std::string> files;   // every regular file left, by name
 };
 
+// The NaN that an invalid operation (0/0, inf - inf) makes, as printf shows
+// it: x86 processors set its sign bit, ARM and most others do not. Programs
+// print it where they divide 0 by 0; every other printed digit is the same on
+// both.
+#if defined(__x86_64__) || defined(__i386__)
+inline const std::string invalid_nan = "-nan";
+#else
+inline const std::string invalid_nan = "nan";
+#endif
+
 // Path of a built program, e.g. program_path("crab_spectrum"); a name that
 // holds a '/' is a path already (a tool that runs a program, say).
 std::string program_path(const std::string& name);

@@ -106,7 +106,7 @@ TEST(AccountSummary, OutputChoices)
 TEST(AccountSummary, NoValidAccountDividesByZero)
 {
     ProgramRun run = run_dialogue("a 5 k y s");
-    EXPECT_EQ(run.out.substr(run.out.find("====")), summary("0", "0.00", "-nan", "-nan") + list_header);
+    EXPECT_EQ(run.out.substr(run.out.find("====")), summary("0", "0.00", invalid_nan, invalid_nan) + list_header);
 }
 
 // Answers on one line or with CRLF ends, a type glued to the balance, and a

@@ -40,10 +40,12 @@ TEST(DimensionVolume, ResultLines)
         {{"1", "100"}, "1 dimensions, Vsphere= 2  Vtot= 2 fractional error= -1.11022e-16\n"},
         {{"2", "1000"}, "2 dimensions, Vsphere= 3.136  Vtot= 4 fractional error= 0.0017802\n"},
         // 0 of 0 points: the estimate is 0/0.
-        {{"3", "0"}, "3 dimensions, Vsphere= -nan  Vtot= 8 fractional error= -nan\n"},
+        {{"3", "0"}, "3 dimensions, Vsphere= " + invalid_nan + "  Vtot= 8 fractional error= " + invalid_nan + "\n"},
         // Far beyond any coordinate buffer: the cube overflows, nothing breaks.
-        {{"20000", "3"}, "20000 dimensions, Vsphere= -nan  Vtot= inf fractional error= -nan\n"},
-        {{"2000000000", "0"}, "2000000000 dimensions, Vsphere= -nan  Vtot= inf fractional error= -nan\n"},
+        {{"20000", "3"},
+         "20000 dimensions, Vsphere= " + invalid_nan + "  Vtot= inf fractional error= " + invalid_nan + "\n"},
+        {{"2000000000", "0"},
+         "2000000000 dimensions, Vsphere= " + invalid_nan + "  Vtot= inf fractional error= " + invalid_nan + "\n"},
     };
     for (const Case& c : cases) {
         const ProgramRun run = run_program("dimension_volume", {c.args, {}, {}, ""});

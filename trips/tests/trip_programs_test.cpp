@@ -70,7 +70,7 @@ TEST(TripSpeedSort, VelocitiesUnsortedThenSorted)
         // A one-fix ride is 0/0; nothing compares greater than it or than
         // which it is greater, so the exchanges stop at it.
         {fix("1", "10:00:00", 0, 0) + fix("1", "10:00:10", 30, 40) + fix("2", "11:00:00", 5, 5) + rides,
-         "1  5.000000000000000 \n2  -nan \n4  -0.001389210465386 \n7  0.333333333333333 \n"
+         "1  5.000000000000000 \n2  " + invalid_nan + " \n4  -0.001389210465386 \n7  0.333333333333333 \n"
          "3  5.000000000000000 \n6  5.000000000000000 \n5  inf \n"},
     };
     for (const Case& c : cases) {
