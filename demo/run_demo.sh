@@ -128,8 +128,8 @@ measure() {
 study() {
     local table=$1 name=$2 caption=$3
     if ! "$table" >"$name.dat"; then
-        failed+=("accuracy study $name")
-        echo "demo: accuracy study $name FAILED" >&2
+        failed+=("accuracy study ${name#accuracy_}")
+        echo "demo: accuracy study ${name#accuracy_} FAILED" >&2
         return
     fi
     plot_step "$name" "$caption"
@@ -149,6 +149,12 @@ escape_html() {
 
 html() {
     escape_html <<<"$1"
+}
+
+# powers TEXT: the text for the page, with 10^N and h^N as superscripts and
+# 5x10 as 5 times 10.
+powers() {
+    html "$1" | sed -E -e 's/\^([0-9]+)/<sup>\1<\/sup>/g' -e 's/([0-9])x10/\1\&times;10/g'
 }
 
 # link FILE [TEXT]: a link to a file of this folder.
@@ -180,10 +186,13 @@ render_manual() {
     page=$(manual_source "$1" "$2") || return 1
     mkdir -p man
     if groff -Thtml </dev/null >/dev/null 2>&1; then
-        zcat -f "$page" | groff -man -Thtml >"$target" 2>/dev/null
+        # With a viewport line, a phone shows the page at its own width.
+        zcat -f "$page" | groff -man -Thtml 2>/dev/null |
+            sed 's|^<head>$|&<meta name="viewport" content="width=device-width, initial-scale=1">|' >"$target"
     else
         {
-            echo "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><title>$1($2)</title></head><body><pre>"
+            echo "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
+            echo "<title>$1($2)</title></head><body><pre>"
             zcat -f "$page" | groff -man -Tutf8 -P-cbou 2>/dev/null | escape_html
             echo '</pre></body></html>'
         } >"$target"
@@ -245,10 +254,10 @@ write_page() {
             echo "<section id=\"$id\"><h2>$(html "${section_title[$id]}")</h2>"
             echo "<p>$(html "${section_text[$id]}") $(html "${section_notes[$id]:-}")</p>"
             if [ "$id" = accuracy ]; then
-                echo '<div class="scroll"><table><tr><th>study</th><th>method</th><th>error</th><th>work</th><th>measured slope</th><th>theoretical slope</th></tr>'
+                echo '<div class="scroll"><table><tr><th>study</th><th>measured slope</th><th>theoretical slope</th><th>work</th><th>error</th><th>method</th></tr>'
                 for row in "${accuracy[@]}"; do
                     IFS='|' read -r name method error work measured theory figure <<<"$row"
-                    echo "<tr><td><a href=\"#$figure\">$(html "$name")</a></td><td>$(html "$method")</td><td>$(html "$error")</td><td>$(html "$work")</td><td>$(html "$measured")</td><td>$(html "$theory")</td></tr>"
+                    echo "<tr><td><a href=\"#$figure\">$(html "$name")</a></td><td>$(html "$measured")</td><td>$(powers "$theory")</td><td>$(powers "$work")</td><td>$(html "$error")</td><td>$(html "$method")</td></tr>"
                 done
                 echo '</table></div>'
             fi
