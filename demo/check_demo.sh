@@ -19,6 +19,9 @@ for exe in "$build"/bin/*; do
     if [ ! -e "$out/$name.stdout" ]; then
         echo "check: $name was not run by the demo"; problems=$((problems + 1))
     fi
+    if ! grep -q "href=\"man/$name.1.html\"" "$out/index.html"; then
+        echo "check: index.html does not link the manual page of $name"; problems=$((problems + 1))
+    fi
 done
 for script in "$root"/plots/*.gp; do
     name=$(basename "$script" .gp)
@@ -26,12 +29,6 @@ for script in "$root"/plots/*.gp; do
         echo "check: figure $name.png missing or empty"; problems=$((problems + 1))
     elif ! grep -q "src=\"$name.png\"" "$out/index.html"; then
         echo "check: index.html does not show $name.png"; problems=$((problems + 1))
-    fi
-done
-for exe in "$build"/bin/*; do
-    name=$(basename "$exe")
-    if ! grep -q "href=\"man/$name.1.html\"" "$out/index.html"; then
-        echo "check: index.html does not link the manual page of $name"; problems=$((problems + 1))
     fi
 done
 # Every link and image of the page resolves: a file of the folder, or an id of the page.
@@ -54,8 +51,8 @@ browser=$(command -v chromium || command -v chromium-browser || true)
 if [ -z "$browser" ]; then
     echo "check: skipped the browser rendering: no chromium installed"
 else
-    profile=$(mktemp -d)
     for size in 1280,2000 390,844; do
+        profile=$(mktemp -d)
         if ! "$browser" --headless --no-sandbox --disable-gpu --disable-background-networking \
                 --disable-component-update --disable-sync --no-first-run --user-data-dir="$profile" \
                 --window-size="$size" --screenshot="$profile/page.png" "file://$out/index.html" \
@@ -64,9 +61,8 @@ else
             grep -E 'ERROR|load failed' "$profile/log" | grep -v dbus
             problems=$((problems + 1))
         fi
-        rm -f "$profile/page.png"
+        rm -rf "$profile"
     done
-    rm -rf "$profile"
 fi
 if [ "$problems" -gt 0 ]; then
     echo "check: $problems problem(s) in the demo run"
