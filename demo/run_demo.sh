@@ -32,11 +32,16 @@ if ! command -v gnuplot >/dev/null && [ "$(id -u)" = 0 ] && command -v apt-get >
         echo "demo: could not install gnuplot-nox (see gnuplot-install.log)" >&2
 fi
 have_gnuplot=$(command -v gnuplot || true)
-if ! groff -Thtml </dev/null >/dev/null 2>&1 && [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null; then
+have_groff_html() {
+    groff -Thtml </dev/null >/dev/null 2>&1
+}
+if ! have_groff_html && [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null; then
     echo "Installing groff for the manual pages"
     { apt-get update && apt-get install -y --no-install-recommends groff; } >groff-install.log 2>&1 ||
         echo "demo: could not install groff (see groff-install.log)" >&2
 fi
+groff_html=false
+have_groff_html && groff_html=true
 
 sections=()                 # section ids in page order
 declare -A section_title section_text section_notes
@@ -147,8 +152,13 @@ escape_html() {
     sed -e 's/&/\&amp;/g' -e 's/</\&lt;/g' -e 's/>/\&gt;/g' -e 's/"/\&quot;/g'
 }
 
+# html TEXT: the text escaped for the page, without a process of its own (the
+# page takes some hundred of these).
 html() {
-    escape_html <<<"$1"
+    local text=${1//'&'/'&amp;'}
+    text=${text//'<'/'&lt;'}
+    text=${text//'>'/'&gt;'}
+    echo "${text//'"'/'&quot;'}"
 }
 
 # powers TEXT: the text for the page, with 10^N and h^N as superscripts and
@@ -185,7 +195,7 @@ render_manual() {
     local page target=man/$1.$2.html
     page=$(manual_source "$1" "$2") || return 1
     mkdir -p man
-    if groff -Thtml </dev/null >/dev/null 2>&1; then
+    if $groff_html; then
         # With a viewport line, a phone shows the page at its own width.
         zcat -f "$page" | groff -man -Thtml 2>/dev/null |
             sed 's|^<head>$|&<meta name="viewport" content="width=device-width, initial-scale=1">|' >"$target"
