@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Checks a finished demo run: every program of the build ran and succeeded,
-# every figure script gave a non-empty PNG, and index.html shows every figure.
+# every figure script (the accuracy studies' included) gave a non-empty PNG,
+# index.html shows every figure, every src and href of index.html names a
+# file of the output folder (or an anchor of the page), every program links
+# its manual page and every study has a measured slope. Where a headless
+# Chromium is installed, it renders the page at a desktop and a phone width
+# and must load it without error (skipped otherwise).
 # Usage: demo/check_demo.sh [BUILD_DIR [OUTPUT_DIR]]
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/release}
-out=${2:-$root/demo-output}
+out=$(cd "${2:-$root/demo-output}" && pwd) || exit 1
 problems=0
 
 for exe in "$build"/bin/*; do
@@ -13,6 +18,9 @@ for exe in "$build"/bin/*; do
     [ "$name" = make_sample_data ] && continue
     if [ ! -e "$out/$name.stdout" ]; then
         echo "check: $name was not run by the demo"; problems=$((problems + 1))
+    fi
+    if ! grep -q "href=\"man/$name.1.html\"" "$out/index.html"; then
+        echo "check: index.html does not link the manual page of $name"; problems=$((problems + 1))
     fi
 done
 for script in "$root"/plots/*.gp; do
@@ -23,11 +31,41 @@ for script in "$root"/plots/*.gp; do
         echo "check: index.html does not show $name.png"; problems=$((problems + 1))
     fi
 done
+# Every link and image of the page resolves: a file of the folder, or an id of the page.
+while read -r target; do
+    target=${target#*=\"}
+    target=${target%\"}
+    case $target in
+        '#'*) grep -q "id=\"${target#\#}\"" "$out/index.html" || { echo "check: no anchor $target in index.html"; problems=$((problems + 1)); } ;;
+        *) [ -f "$out/$target" ] || { echo "check: index.html names $target, which is not in $out"; problems=$((problems + 1)); } ;;
+    esac
+done < <(grep -o -E '(src|href)="[^"]*"' "$out/index.html")
+if grep -q 'not measured' "$out/index.html"; then
+    echo "check: a study of the Accuracy table has no measured slope"; problems=$((problems + 1))
+fi
 if grep -q 'class="failed"' "$out/index.html"; then
     echo "check: index.html reports a failure"; problems=$((problems + 1))
+fi
+# The page as a browser shows it: a load error fails, a missing browser skips.
+browser=$(command -v chromium || command -v chromium-browser || true)
+if [ -z "$browser" ]; then
+    echo "check: skipped the browser rendering: no chromium installed"
+else
+    for size in 1280,2000 390,844; do
+        profile=$(mktemp -d)
+        if ! "$browser" --headless --no-sandbox --disable-gpu --disable-background-networking \
+                --disable-component-update --disable-sync --no-first-run --user-data-dir="$profile" \
+                --window-size="$size" --screenshot="$profile/page.png" "file://$out/index.html" \
+                >"$profile/log" 2>&1 || grep -q 'Page load failed' "$profile/log" || [ ! -s "$profile/page.png" ]; then
+            echo "check: chromium could not render index.html at $size:"
+            grep -E 'ERROR|load failed' "$profile/log" | grep -v dbus
+            problems=$((problems + 1))
+        fi
+        rm -rf "$profile"
+    done
 fi
 if [ "$problems" -gt 0 ]; then
     echo "check: $problems problem(s) in the demo run"
     exit 1
 fi
-echo "check: demo run complete: every program succeeded, every figure rendered and shown"
+echo "check: demo run complete: every program succeeded, every figure rendered and shown, every link resolves"

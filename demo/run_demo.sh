@@ -33,18 +33,49 @@ cd "$out" || exit 1
 find . -mindepth 1 -delete || exit 1
 touch "$marker"
 
-# gnuplot renders the figures; as root on Debian it is installed when missing.
+# gnuplot renders the figures, groff's html device the manual pages; as root on
+# Debian each is installed when missing.
 if ! command -v gnuplot >/dev/null && [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null; then
     echo "Installing gnuplot-nox for the figures"
     { apt-get update && apt-get install -y --no-install-recommends gnuplot-nox; } >gnuplot-install.log 2>&1 ||
         echo "demo: could not install gnuplot-nox (see gnuplot-install.log)" >&2
 fi
 have_gnuplot=$(command -v gnuplot || true)
+have_groff_html() {
+    groff -Thtml </dev/null >/dev/null 2>&1
+}
+if ! have_groff_html && [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null; then
+    echo "Installing groff for the manual pages"
+    { apt-get update && apt-get install -y --no-install-recommends groff; } >groff-install.log 2>&1 ||
+        echo "demo: could not install groff (see groff-install.log)" >&2
+fi
+groff_html=false
+have_groff_html && groff_html=true
 
-runs=()        # name|status|seconds|files
+sections=()                 # section ids in page order
+declare -A section_title section_text section_notes
+current_section=""
+runs=()        # section|name|status|seconds|files
 failed=()
-figures=()     # name|caption
-estimates=()   # program|quantity|estimate|true value
+figures=()     # section|name|caption
+estimates=()   # section|program|quantity|estimate|true value
+accuracy=()    # study|method|error|work|measured slope|theoretical slope|figure
+
+# section ID TITLE TEXT: starts (or, with a known ID, resumes) a section of the
+# page; the runs, estimates and figures that follow belong to it.
+section() {
+    if [ -z "${section_title[$1]+set}" ]; then
+        sections+=("$1")
+        section_title[$1]=$2
+        section_text[$1]=$3
+    fi
+    current_section=$1
+}
+
+# section_note ID TEXT: a sentence added to the section's paragraph.
+section_note() {
+    section_notes[$1]="${section_notes[$1]:-}$2 "
+}
 
 # run_step [-i STDIN_TEXT] NAME [ARG...]: runs one program here and records it.
 run_step() {
@@ -60,7 +91,7 @@ run_step() {
     files=$(find . -maxdepth 1 -type f -newer "$stamp" ! -name '*.stdout' ! -name '*.stderr' \
             -printf '%f\n' | sort | tr '\n' ' ')
     rm -f "$stamp"
-    runs+=("$name|$status|$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.2f", b - a }')|${files% }")
+    runs+=("$current_section|$name|$status|$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.2f", b - a }')|${files% }")
     if [ "$status" -ne 0 ]; then
         failed+=("$name")
         echo "demo: $name FAILED with status $status:" >&2
@@ -75,7 +106,7 @@ plot_step() {
     [ -n "$have_gnuplot" ] || return 0
     if gnuplot -c "$root/plots/$name.gp" "$name.png" 2>"$name.plot.log" && [ -s "$name.png" ]; then
         rm -f "$name.plot.log"
-        figures+=("$name|$caption")
+        figures+=("$current_section|$name|$caption")
     else
         failed+=("plot $name")
         echo "demo: plot $name FAILED:" >&2
@@ -85,42 +116,191 @@ plot_step() {
 
 # estimate PROGRAM QUANTITY ESTIMATE TRUE_VALUE: one row of the estimates table.
 estimate() {
-    estimates+=("$1|$2|$3|$4")
+    estimates+=("$current_section|$1|$2|$3|$4")
 }
 
+# measure NAME [ARG...]: one run of a program for an accuracy study, standard
+# input passed on; prints its standard output, and on failure says which run
+# failed and returns its status.
+measure() {
+    local name=$1; shift
+    local output status
+    output=$("$bin/$name" "$@" 2>accuracy.stderr)
+    status=$?
+    if [ "$status" -ne 0 ]; then
+        echo "demo: accuracy study run '$name $*' FAILED with status $status:" >&2
+        sed 's/^/  /' accuracy.stderr >&2
+    fi
+    rm -f accuracy.stderr
+    printf '%s\n' "$output"
+    return "$status"
+}
+
+# study TABLE NAME CAPTION: the function TABLE writes the study's data NAME.dat
+# (work, error), which plots/NAME.gp fits and draws into NAME.png, writing the
+# fitted slopes to NAME.slopes.
+study() {
+    local table=$1 name=$2 caption=$3
+    if ! "$table" >"$name.dat"; then
+        failed+=("accuracy study ${name#accuracy_}")
+        echo "demo: accuracy study ${name#accuracy_} FAILED" >&2
+        return
+    fi
+    plot_step "$name" "$caption"
+}
+
+# accuracy_row NAME LINE STUDY METHOD ERROR WORK THEORY: one row of the
+# Accuracy table, its measured slope from line LINE of NAME.slopes.
+accuracy_row() {
+    local measured="not measured"
+    [ -s "$1.slopes" ] && measured=$(sed -n "$2p" "$1.slopes")
+    accuracy+=("$3|$4|$5|$6|$measured|$7|$1")
+}
+
+escape_html() {
+    sed -e 's/&/\&amp;/g' -e 's/</\&lt;/g' -e 's/>/\&gt;/g' -e 's/"/\&quot;/g'
+}
+
+# html TEXT: the text escaped for the page, without a process of its own (the
+# page takes some hundred of these).
 html() {
-    sed -e 's/&/\&amp;/g' -e 's/</\&lt;/g' -e 's/>/\&gt;/g' <<<"$1"
+    local text=${1//'&'/'&amp;'}
+    text=${text//'<'/'&lt;'}
+    text=${text//'>'/'&gt;'}
+    echo "${text//'"'/'&quot;'}"
+}
+
+# powers TEXT: the text for the page, with 10^N and h^N as superscripts and
+# 5x10 as 5 times 10.
+powers() {
+    html "$1" | sed -E -e 's/\^([0-9]+)/<sup>\1<\/sup>/g' -e 's/([0-9])x10/\1\&times;10/g'
+}
+
+# link FILE [TEXT]: a link to a file of this folder.
+link() {
+    echo "<a href=\"$(html "$1")\">$(html "${2:-$1}")</a>"
+}
+
+# relative_error ESTIMATE TRUE_VALUE: (estimate - true) / true, where the true
+# value is the number at the start of its text; empty for a non-number.
+relative_error() {
+    awk -v e="$1" -v t="$2" 'BEGIN {
+        if (e ~ /^[-+]?[0-9]*\.?[0-9]+([eE][-+]?[0-9]+)?$/ && t + 0 != 0) printf "%+.1e", (e - t) / t }'
+}
+
+# Where the manual page NAME.SECTION lives: the source tree's man/, or the
+# share/man of the installation this demo belongs to (compressed there).
+manual_source() {
+    local page
+    for page in "$root/man/$1.$2" "$root/../man/man$2/$1.$2.gz" "$root/../man/man$2/$1.$2"; do
+        [ -f "$page" ] && { echo "$page"; return 0; }
+    done
+    return 1
+}
+
+# render_manual NAME SECTION: man/NAME.SECTION.html, by groff's html device,
+# or as preformatted text where that device is missing.
+render_manual() {
+    local page target=man/$1.$2.html
+    page=$(manual_source "$1" "$2") || return 1
+    mkdir -p man
+    if $groff_html; then
+        # With a viewport line, a phone shows the page at its own width.
+        zcat -f "$page" | groff -man -Thtml 2>/dev/null |
+            sed 's|^<head>$|&<meta name="viewport" content="width=device-width, initial-scale=1">|' >"$target"
+    else
+        {
+            echo "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\"><meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
+            echo "<title>$1($2)</title></head><body><pre>"
+            zcat -f "$page" | groff -man -Tutf8 -P-cbou 2>/dev/null | escape_html
+            echo '</pre></body></html>'
+        } >"$target"
+    fi
+}
+
+# manual_link NAME SECTION: the program's name, linked to its rendered page.
+manual_link() {
+    if [ -s "man/$1.$2.html" ]; then link "man/$1.$2.html" "$1"; else html "$1"; fi
 }
 
 write_page() {
-    local row name status seconds files program quantity value truth caption
+    local row id name status seconds files file program quantity value truth caption
+    local method error work measured theory figure_number=0 tab
+    local ended=true
+    for row in "${runs[@]}"; do
+        IFS='|' read -r id name _ <<<"$row"
+        render_manual "$name" 1
+    done
+    render_manual make_sample_data 1
+    render_manual physics_suite 7
     {
         echo '<!DOCTYPE html>'
-        echo '<html lang="en"><head><meta charset="utf-8"><title>Physics suite demo</title>'
-        echo '<style>body{font-family:sans-serif;max-width:960px;margin:auto}'
-        echo 'table{border-collapse:collapse}td,th{border:1px solid #999;padding:2px 8px;text-align:left}'
-        echo '.failed{color:#b00;font-weight:bold}figure{margin:2em 0}img{max-width:100%}</style></head><body>'
+        echo '<html lang="en"><head><meta charset="utf-8">'
+        echo '<meta name="viewport" content="width=device-width, initial-scale=1">'
+        echo '<title>Physics suite demo run</title>'
+        echo '<style>body{font-family:sans-serif;line-height:1.45;max-width:62em;margin:auto;padding:0 1em}'
+        echo '.scroll{overflow-x:auto;margin:1em 0}table{border-collapse:collapse}'
+        echo 'td,th{border:1px solid #999;padding:2px 8px;text-align:left;vertical-align:top}th{background:#eee}'
+        echo '.failed{color:#b00;font-weight:bold}figure{margin:2em 0}img{max-width:100%;height:auto}'
+        echo 'figcaption{font-size:0.95em}nav ol{columns:2}@media (max-width:40em){nav ol{columns:1}}</style></head><body>'
         echo '<h1>Physics suite demo run</h1>'
-        echo "<p>Every program of the suite, run on the generated sample data in this folder on $(html "$(date -u '+%Y-%m-%d %H:%M UTC')").</p>"
-        echo '<h2>Programs</h2><table><tr><th>program</th><th>exit status</th><th>seconds</th><th>files written</th></tr>'
-        for row in "${runs[@]}"; do
-            IFS='|' read -r name status seconds files <<<"$row"
-            [ "$status" = 0 ] && status="0" || status="<span class=\"failed\">$status</span>"
-            echo "<tr><td>$(html "$name")</td><td>$status</td><td>$seconds</td><td>$(html "$files")</td></tr>"
-        done
-        echo '</table>'
-        echo '<h2>Estimates and their true values</h2><table><tr><th>program</th><th>quantity</th><th>estimate</th><th>true value</th></tr>'
-        for row in "${estimates[@]}"; do
-            IFS='|' read -r program quantity value truth <<<"$row"
-            echo "<tr><td>$(html "$program")</td><td>$(html "$quantity")</td><td>$(html "$value")</td><td>$(html "$truth")</td></tr>"
-        done
-        echo '</table>'
-        echo '<h2>Figures</h2>'
+        echo "<p>Every program of the suite, run on the generated sample data in this folder on $(html "$(date -u '+%Y-%m-%d %H:%M UTC')"),"
+        echo "followed by accuracy studies of its methods. Each section below says what its programs compute, gives their estimates beside the true values"
+        echo "the sample data were made with, and shows their figures. The manual pages are linked from the program names; $(manual_link physics_suite 7) is the overview.</p>"
         [ -n "$have_gnuplot" ] || echo '<p class="failed">gnuplot was not available: no figures were rendered.</p>'
-        for row in "${figures[@]}"; do
-            IFS='|' read -r name caption <<<"$row"
-            echo "<figure id=\"$name\"><img src=\"$name.png\" alt=\"$(html "$name")\">"
-            echo "<figcaption><b>$(html "$name")</b>: $(html "$caption")</figcaption></figure>"
+        echo '<nav><h2>Contents</h2><ol><li><a href="#programs">Programs</a></li>'
+        for id in "${sections[@]}"; do
+            echo "<li><a href=\"#$id\">$(html "${section_title[$id]}")</a></li>"
+        done
+        echo '</ol></nav>'
+
+        echo '<h2 id="programs">Programs</h2>'
+        echo "<p>$(manual_link make_sample_data 1) wrote the inputs:"
+        for file in $sample_files; do echo "$(link "$file")"; done
+        echo '</p><div class="scroll"><table><tr><th>program</th><th>section</th><th>exit status</th><th>seconds</th><th>files written</th><th>terminal output</th></tr>'
+        for row in "${runs[@]}"; do
+            IFS='|' read -r id name status seconds files <<<"$row"
+            [ "$status" = 0 ] || status="<span class=\"failed\">$status</span>"
+            echo "<tr><td>$(manual_link "$name" 1)</td><td><a href=\"#$id\">$(html "${section_title[$id]}")</a></td><td>$status</td><td>$seconds</td><td>"
+            for file in $files; do echo "$(link "$file")"; done
+            echo '</td><td>'
+            for file in "$name.stdout" "$name.stderr"; do [ -s "$file" ] && echo "$(link "$file")"; done
+            echo '</td></tr>'
+        done
+        echo '</table></div>'
+
+        for id in "${sections[@]}"; do
+            echo "<section id=\"$id\"><h2>$(html "${section_title[$id]}")</h2>"
+            echo "<p>$(html "${section_text[$id]}") $(html "${section_notes[$id]:-}")</p>"
+            if [ "$id" = accuracy ]; then
+                echo '<div class="scroll"><table><tr><th>study</th><th>measured slope</th><th>theoretical slope</th><th>work</th><th>error</th><th>method</th></tr>'
+                for row in "${accuracy[@]}"; do
+                    IFS='|' read -r name method error work measured theory figure <<<"$row"
+                    echo "<tr><td><a href=\"#$figure\">$(html "$name")</a></td><td>$(html "$measured")</td><td>$(powers "$theory")</td><td>$(powers "$work")</td><td>$(html "$error")</td><td>$(html "$method")</td></tr>"
+                done
+                echo '</table></div>'
+            fi
+            ended=true
+            for row in "${estimates[@]}"; do
+                IFS='|' read -r tab program quantity value truth <<<"$row"
+                [ "$tab" = "$id" ] || continue
+                if $ended; then
+                    echo '<div class="scroll"><table><tr><th>program</th><th>quantity</th><th>estimate</th><th>true value</th><th>relative error</th></tr>'
+                    ended=false
+                fi
+                echo "<tr><td>$(html "$program")</td><td>$(html "$quantity")</td><td>$(html "$value")</td><td>$(html "$truth")</td><td>$(relative_error "$value" "$truth")</td></tr>"
+            done
+            $ended || echo '</table></div>'
+            for row in "${figures[@]}"; do
+                IFS='|' read -r tab name caption <<<"$row"
+                [ "$tab" = "$id" ] || continue
+                figure_number=$((figure_number + 1))
+                echo "<figure id=\"$name\"><img src=\"$name.png\" alt=\"$(html "$caption")\">"
+                echo "<figcaption><b>Figure $figure_number.</b> $(html "$caption")"
+                [ -f "$name.dat" ] && echo "Data: $(link "$name.dat")."
+                echo '</figcaption></figure>'
+            done
+            echo '</section>'
         done
         echo '</body></html>'
     } >index.html
@@ -128,6 +308,7 @@ write_page() {
 
 echo "Writing sample data into $out"
 "$bin/make_sample_data" . || { echo "demo: make_sample_data FAILED" >&2; exit 1; }
+sample_files=$(ls)
 
 for step in "$root"/demo/steps/*.sh; do
     # shellcheck source=/dev/null
@@ -137,13 +318,18 @@ write_page
 
 printf '\n%-18s %6s %8s  %s\n' program status seconds "files written"
 for row in "${runs[@]}"; do
-    IFS='|' read -r name status seconds files <<<"$row"
+    IFS='|' read -r _ name status seconds files <<<"$row"
     printf '%-18s %6s %8s  %s\n' "$name" "$status" "$seconds" "$files"
 done
-printf '\n%-18s %-28s %-16s %s\n' program quantity estimate "true value"
+printf '\n%-18s %-28s %-16s %-22s %s\n' program quantity estimate "true value" "relative error"
 for row in "${estimates[@]}"; do
-    IFS='|' read -r program quantity value truth <<<"$row"
-    printf '%-18s %-28s %-16s %s\n' "$program" "$quantity" "$value" "$truth"
+    IFS='|' read -r _ program quantity value truth <<<"$row"
+    printf '%-18s %-28s %-16s %-22s %s\n' "$program" "$quantity" "$value" "$truth" "$(relative_error "$value" "$truth")"
+done
+printf '\nAccuracy\n%-24s %-40s %9s %s\n' study work measured theory
+for row in "${accuracy[@]}"; do
+    IFS='|' read -r name _ _ work measured theory _ <<<"$row"
+    printf '%-24s %-40s %9s %s\n' "$name" "$work" "$measured" "$theory"
 done
 echo
 if [ -n "$have_gnuplot" ]; then

@@ -1,4 +1,6 @@
 # Quadrature rules side by side, and the series limits for pi and e.
+section integration "Quadrature and series" \
+    "quadrature integrates the intensity of a damped, chirped pressure pulse by the trapezoid and Simpson rules side by side, in single precision, for 3 to 2499 points; pi_series sums the Leibniz series 4 (1 - 1/3 + 1/5 - ...) for a typed number of terms, and e_series the series of 1/k! until a term falls below 0.1."
 run_step quadrature
 run_step -i "1000" pi_series
 run_step e_series

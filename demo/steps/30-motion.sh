@@ -1,4 +1,6 @@
 # Equations of motion: rocket flights, the pendulum and the oscillator.
+section motion "Equations of motion" \
+    "Step-by-step integration of Newton's equations: rocket flights with thrust, drag and gravity by small first-order steps, the pendulum by a first-order (Euler) step beside the second-order midpoint step, and the harmonic oscillator by the midpoint step beside its closed form cos t."
 run_step rocket
 run_step launch_trajectory
 run_step swing_sim

@@ -1,5 +1,7 @@
 # Monte Carlo estimators: ball volumes, the inscribed sphere, random walks and
 # radioactive decay, all from the seeded drand48 generator.
+section montecarlo "Monte Carlo estimators" \
+    "Estimators that draw from the seeded drand48 generator: ball volumes in 1 to 10 dimensions by hit-or-miss sampling of the cube, the area of the sphere inscribed in a cube (from its volume fraction), random walks in space and in the plane, and radioactive decay simulated atom by atom, one draw per atom and time step."
 run_step ball_volume
 for d in 2 3 5 10; do
     estimate ball_volume "unit ball volume, d=$d" \

@@ -1,5 +1,7 @@
 # Trip records: velocities (sorted after the Enter key), histograms, path
 # lengths, and the cheapest route over the leg files.
+section trips "Trip and route data" \
+    "The trip programs read a day of position fixes (uber.tsv): each ride's mean velocity and path length, histograms of fixes per hour and of rides per velocity band; cheapest_route adds up the fares of every connected route over three legs and reports the cheapest."
 run_step -i $'\n' trip_speed_sort
 # trip_lengths writes its distance list under the same name rides.txt.
 cp rides.txt velocities.txt
