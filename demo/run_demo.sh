@@ -203,7 +203,6 @@ manual_source() {
 render_manual() {
     local page target=man/$1.$2.html
     page=$(manual_source "$1" "$2") || return 1
-    mkdir -p man
     if $groff_html; then
         # With a viewport line, a phone shows the page at its own width.
         zcat -f "$page" | groff -man -Thtml 2>/dev/null |
@@ -227,6 +226,7 @@ write_page() {
     local row id name status seconds files file program quantity value truth caption
     local method error work measured theory figure_number=0 tab
     local ended=true
+    mkdir -p man
     for row in "${runs[@]}"; do
         IFS='|' read -r id name _ <<<"$row"
         render_manual "$name" 1
