@@ -11,6 +11,7 @@
 #include <string>
 
 #include "spectral/dft.h"
+#include "spectral/dft_recurrence.h"
 
 // The maths library's vector sine and cosine: 4 lanes for AVX2, 8 for AVX-512.
 extern "C" {
@@ -148,8 +149,8 @@ bool use_dft_path(const char* name)
     return true;
 }
 
-void dft_many(const double* t, const double* y, int n, const double* f, int count,
-              std::complex<double>* result, double* error)
+void dft_many_direct(const double* t, const double* y, int n, const double* f, int count,
+                     std::complex<double>* result, double* error)
 {
     const int lanes = path == Path::avx512 ? 8 : path == Path::avx2 ? 4 : 1;
     double sum_abs_y_dt = 0.0;
@@ -180,4 +181,12 @@ void dft_many(const double* t, const double* y, int n, const double* f, int coun
         result[k] = dft(t, y, n, f[k]);
         error[k] = 0.0;
     }
+}
+
+void dft_many(const double* t, const double* y, int n, const double* f, int count,
+              std::complex<double>* result, double* error)
+{
+    const int lanes = path == Path::avx512 ? 8 : path == Path::avx2 ? 4 : 1;
+    if (lanes == 1 || !dft_many_recurrence(lanes, t, y, n, f, count, result, error))
+        dft_many_direct(t, y, n, f, count, result, error);
 }
