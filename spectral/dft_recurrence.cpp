@@ -189,10 +189,12 @@ bool dft_many_recurrence(int lanes, const double* t, const double* y, int n, con
         errors[m] = term_error(m, eps, rest) * sum_abs_y_dt;
     const double tracked = 1.01;   // the window's roundings and terms' magnitudes above |y dt|
     const double spread = 1.0 / (1.0 - n * u);
+    // Products below the normal range round to a fixed grid, not relatively.
+    const double underflow = 8.0 * n * DBL_TRUE_MIN;
     for (int k = 0; k < count; ++k) {
         const int p = l.position[k];
         const double partial = std::max(start_re[p], start_im[p]) * window + growth;
-        const double bound = (errors[l.steps[k]] + 2.0 * u * partial * tracked) * spread * 1.01;
+        const double bound = (errors[l.steps[k]] + 2.0 * u * partial * tracked + underflow) * spread * 1.01;
         result[k] = {inv_sqrt_two_pi * re[p], inv_sqrt_two_pi * im[p]};
         error[k] = inv_sqrt_two_pi * bound * (1.0 + 4.0 * u) +
                    4.0 * u * std::max(std::fabs(result[k].real()), std::fabs(result[k].imag()));
