@@ -22,7 +22,8 @@ void dft_many(const double* t, const double* y, int n, const double* f, int coun
 void dft_many_direct(const double* t, const double* y, int n, const double* f, int count,
                      std::complex<double>* result, double* error);
 
-// The path dft_many and dft_many_direct take on this processor: "avx512", "avx2" or "scalar".
+// The path dft_many and dft_many_direct take on this processor: "avx512",
+// "avx2" or "scalar".
 const char* dft_path_name();
 
 // Makes both take the named path ("scalar", "avx2", "avx512") for the

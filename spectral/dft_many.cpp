@@ -11,7 +11,9 @@
 #include <string>
 
 #include "spectral/dft.h"
+#if defined(__x86_64__)
 #include "spectral/dft_recurrence.h"
+#endif
 
 // The maths library's vector sine and cosine: 4 lanes for AVX2, 8 for AVX-512.
 extern "C" {
@@ -186,7 +188,10 @@ void dft_many_direct(const double* t, const double* y, int n, const double* f, i
 void dft_many(const double* t, const double* y, int n, const double* f, int count,
               std::complex<double>* result, double* error)
 {
+#if defined(__x86_64__)
     const int lanes = path == Path::avx512 ? 8 : path == Path::avx2 ? 4 : 1;
-    if (lanes == 1 || !dft_many_recurrence(lanes, t, y, n, f, count, result, error))
-        dft_many_direct(t, y, n, f, count, result, error);
+    if (lanes > 1 && dft_many_recurrence(lanes, t, y, n, f, count, result, error))
+        return;
+#endif
+    dft_many_direct(t, y, n, f, count, result, error);
 }

@@ -1,5 +1,7 @@
 // The recurrence kernel with 4 lanes of AVX2 with FMA. This file is compiled for
-// AVX2 with FMA and called only where the processor has it.
+// AVX2 and called only where the processor has it. Everything in it but the
+// entry point has internal linkage, so that no copy of an inline function
+// built for AVX2 can stand in for the ordinary one elsewhere.
 #include <immintrin.h>
 
 #include "spectral/dft_recurrence.h"

@@ -1,5 +1,7 @@
 // The recurrence kernel with 8 lanes of AVX-512. This file is compiled for
-// AVX-512 and called only where the processor has it.
+// AVX-512 and called only where the processor has it. Everything in it but the
+// entry point has internal linkage, so that no copy of an inline function
+// built for AVX-512 can stand in for the ordinary one elsewhere.
 #include <immintrin.h>
 
 #include "spectral/dft_recurrence.h"
