@@ -43,7 +43,6 @@ constexpr int window = 64;           // samples between checkpoints of the sums
 constexpr double largest_eps = 1e-6; // beyond, the phases are too large to be worth it
 
 struct Layout {
-    int lanes;
     std::vector<int> segment_block;
     std::vector<double> segment_omega;
     std::vector<double> w, g;
@@ -69,19 +68,14 @@ bool exact_difference(double a, double b, double d)
 Layout lay_out(int lanes, const double* f, int count)
 {
     Layout l;
-    l.lanes = lanes;
     l.position.resize(count);
     l.steps.resize(count);
     int first = 0;
     while (first < count) {
         int end = first + 1;
-        if (end < count) {
-            const double step = f[end] - f[first];
-            while (end < count && f[end] - f[end - 1] == step &&
-                   exact_difference(f[end - 1], f[end], step))
-                ++end;
-        }
-        const double step = end - first > 1 ? f[first + 1] - f[first] : 0.0;
+        const double step = end < count ? f[end] - f[first] : 0.0;
+        while (end < count && exact_difference(f[end - 1], f[end], step))
+            ++end;
         const double omega = two_pi * (lanes * step);
         const int block0 = static_cast<int>(l.w.size()) / lanes;
         const int blocks = (end - first + lanes - 1) / lanes;

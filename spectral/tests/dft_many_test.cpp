@@ -84,8 +84,13 @@ TEST(DftMany, EveryResultLiesWithinItsBound)
                                                          {"direct", dft_many_direct}};
     for (const Case& c : cases) {
         const Series s = make_series(c);
-        for (const FrequencyGrid& grid : grids) {
-            const std::vector<double> f = grid_frequencies(grid);
+        std::vector<std::vector<double>> lists;
+        for (const FrequencyGrid& grid : grids)
+            lists.push_back(grid_frequencies(grid));
+        lists.emplace_back();   // unequally spaced: no two steps alike
+        for (int k = 0; k < 60; ++k)
+            lists.back().push_back(0.37 * k * k);
+        for (const std::vector<double>& f : lists) {
             const int count = static_cast<int>(f.size());
             std::vector<std::complex<double>> exact(count), x(count);
             for (int k = 0; k < count; ++k)
