@@ -57,38 +57,39 @@ inline void add_samples(const RecurrenceGrid& grid, const double* t, const doubl
         phasor_of_product<O>(O::load(ts), O::broadcast(grid.segment_omega[seg]), sc, ss);
         O::store(step_c, sc);
         O::store(step_s, ss);
-        V rot_c[Q], rot_s[Q], c[Q]{}, s[Q]{};
+        V rot_c[Q], rot_s[Q], c[Q], s[Q];
 #pragma GCC unroll 8
         for (int q = 0; q < Q; ++q) {
             rot_c[q] = O::broadcast(step_c[q]);
             rot_s[q] = O::broadcast(step_s[q]);
         }
+        // Anchor, then up to anchor_every blocks by the recurrence; the
+        // vector calls stay out of the inner loop, which keeps its registers.
         const int end = grid.segment_block[seg + 1];
-        for (int b = grid.segment_block[seg], since_anchor = 0; b < end; ++b, ++since_anchor) {
-            const V w = O::load(grid.w + b * L);
-            const V g = O::load(grid.g + b * L);
-            if (since_anchor == grid.anchor_every)
-                since_anchor = 0;
-            if (since_anchor == 0) {
+        for (int anchor = grid.segment_block[seg]; anchor < end; anchor += grid.anchor_every) {
 #pragma GCC unroll 8
-                for (int q = 0; q < Q; ++q)
-                    phasor_of_product<O>(tq[q], w, c[q], s[q]);
-            }
-            V sum_re = O::load(re + b * L), sum_im = O::load(im + b * L);
+            for (int q = 0; q < Q; ++q)
+                phasor_of_product<O>(tq[q], O::load(grid.w + anchor * L), c[q], s[q]);
+            const int stop = end - anchor < grid.anchor_every ? end : anchor + grid.anchor_every;
+            for (int b = anchor; b < stop; ++b) {
+                const V w = O::load(grid.w + b * L);
+                const V g = O::load(grid.g + b * L);
+                V sum_re = O::load(re + b * L), sum_im = O::load(im + b * L);
 #pragma GCC unroll 8
-            for (int q = 0; q < Q; ++q) {
-                const V theta = O::mul(tq[q], w);
-                const V eps = O::fma(tq[q], g, O::fnma(tq[q], w, theta));
-                const V cq = O::fnma(s[q], eps, c[q]);
-                const V sq = O::fma(c[q], eps, s[q]);
-                sum_re = O::add(sum_re, O::mul(O::mul(yq[q], cq), dtv));
-                sum_im = O::add(sum_im, O::mul(O::mul(yq[q], sq), dtv));
-                const V next_c = O::fms(c[q], rot_c[q], O::mul(s[q], rot_s[q]));
-                s[q] = O::fma(c[q], rot_s[q], O::mul(s[q], rot_c[q]));
-                c[q] = next_c;
+                for (int q = 0; q < Q; ++q) {
+                    const V theta = O::mul(tq[q], w);
+                    const V eps = O::fma(tq[q], g, O::fnma(tq[q], w, theta));
+                    const V cq = O::fnma(s[q], eps, c[q]);
+                    const V sq = O::fma(c[q], eps, s[q]);
+                    sum_re = O::add(sum_re, O::mul(O::mul(yq[q], cq), dtv));
+                    sum_im = O::add(sum_im, O::mul(O::mul(yq[q], sq), dtv));
+                    const V next_c = O::fms(c[q], rot_c[q], O::mul(s[q], rot_s[q]));
+                    s[q] = O::fma(c[q], rot_s[q], O::mul(s[q], rot_c[q]));
+                    c[q] = next_c;
+                }
+                O::store(re + b * L, sum_re);
+                O::store(im + b * L, sum_im);
             }
-            O::store(re + b * L, sum_re);
-            O::store(im + b * L, sum_im);
         }
     }
 }
