@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Times every program of the suite on its sample data (release build), and the
-# spectrum programs with the scalar-only transform beside the dispatched one,
-# with their ratio, in the same run. Fails if a spectrum program's files or
-# console output differ by one byte between the two builds.
+# Times every program of the suite on its sample data (release build), then
+# the spectrum programs three ways on the same data, in the same run: the
+# plain scalar direct sum built at -O2 (bench/plain_spectrum, the baseline),
+# the scalar-only transform (scalar preset) and the dispatched one (release),
+# in user CPU seconds, with the baseline's time over the dispatched one's.
+# Fails if a spectrum program's files or console output differ by one byte
+# from the baseline's in either build.
 # Usage: bench/time_suite.sh   (builds the release and scalar presets first)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,32 +20,39 @@ trap 'rm -rf "$work"' EXIT
 echo "Every program on its sample data (release build):"
 demo/run_demo.sh build/release "$work/demo" | sed -n '/^program  *status/,/^$/p'
 
-seconds() {   # seconds DIR PROGRAM BUILD: runs it there, prints the wall time
-    local start end
-    start=$(date +%s.%N)
-    (cd "$1" && "$root/build/$3/bin/$2" >"$2.stdout")
-    end=$(date +%s.%N)
-    awk -v a="$start" -v b="$end" 'BEGIN { printf "%.2f", b - a }'
+seconds() {   # seconds DIR COMMAND...: runs it in DIR, standard output to
+              # DIR/console.txt; prints its user CPU seconds
+    local dir=$1
+    shift
+    (
+        cd "$dir"
+        TIMEFORMAT=%U
+        { time "$@" >console.txt; } 2>&1
+    )
 }
 
-mkdir -p "$work/scalar" "$work/vector"
-build/release/bin/make_sample_data "$work/scalar"
-build/release/bin/make_sample_data "$work/vector"
+for build in plain scalar release; do
+    mkdir -p "$work/$build"
+    build/release/bin/make_sample_data "$work/$build"
+done
 status=0
 echo
-printf '%-16s %10s %12s %7s  %s\n' program "scalar s" "dispatched s" ratio output
+printf '%-16s %9s %9s %12s %7s  %s\n' program "plain s" "scalar s" "dispatched s" ratio output
 for program in crab_spectrum pulsar_spectrum phone_spectrum; do
-    scalar=$(seconds "$work/scalar" "$program" scalar)
-    vector=$(seconds "$work/vector" "$program" release)
+    plain=$(seconds "$work/plain" "$root/build/release/bench/plain_spectrum" "$program")
+    scalar=$(seconds "$work/scalar" "$root/build/scalar/bin/$program")
+    vector=$(seconds "$work/release" "$root/build/release/bin/$program")
     same=identical
-    for f in "$work/scalar"/f*.txt "$work/scalar/$program.stdout"; do
-        cmp -s "$f" "$work/vector/$(basename "$f")" || { same="DIFFERS: $(basename "$f")"; status=1; }
+    for build in scalar release; do
+        for f in "$work/plain"/f*.txt "$work/plain/console.txt"; do
+            cmp -s "$f" "$work/$build/$(basename "$f")" || { same="DIFFERS: $build $(basename "$f")"; status=1; }
+        done
     done
-    printf '%-16s %10s %12s %7s  %s\n' "$program" "$scalar" "$vector" \
-        "$(awk -v a="$scalar" -v b="$vector" 'BEGIN { printf "%.1f", a / b }')" "$same"
+    printf '%-16s %9s %9s %12s %7s  %s\n' "$program" "$plain" "$scalar" "$vector" \
+        "$(awk -v a="$plain" -v b="$vector" 'BEGIN { printf "%.1f", a / b }')" "$same"
 done
 echo
-echo "Transform cost per sample on each path:"
+echo "Transform cost per sample and frequency on each path:"
 if [ -x build/release/bench/dft_bench ]; then
     build/release/bench/dft_bench --benchmark_min_time=0.5 2>/dev/null | grep -E '^(Benchmark|transform)'
 else

@@ -8,18 +8,25 @@
 // 1/sqrt(2 pi). The step dt is t[1] - t[0]; n must be at least 2.
 std::complex<double> dft(const double* t, const double* y, int n, double f);
 
-// The transform at count frequencies f[0..count-1]. Each sum is added in
-// sample order as dft adds it, several frequencies at once with the maths
-// library's vector sine and cosine where the processor has them (chosen at
-// run time). error[k] bounds how far either part of result[k] may lie from
-// dft(t, y, n, f[k]); it is 0 where the scalar routine itself was used.
+// The transform at count frequencies f[0..count-1], the fastest way this
+// processor has (chosen at run time): with AVX-512 or AVX2, phasors carried
+// across the grid by complex multiplication for every sample, each sum still
+// added in sample order as dft adds it. error[k] bounds how far either part of
+// result[k] may lie from dft(t, y, n, f[k]); it is 0 where the scalar routine
+// itself was used.
 void dft_many(const double* t, const double* y, int n, const double* f, int count,
               std::complex<double>* result, double* error);
 
-// The path dft_many takes on this processor: "avx512", "avx2" or "scalar".
+// The same with every sine and cosine evaluated, several frequencies at once
+// by the maths library's vector functions: slower, with a much smaller bound.
+void dft_many_direct(const double* t, const double* y, int n, const double* f, int count,
+                     std::complex<double>* result, double* error);
+
+// The path dft_many and dft_many_direct take on this processor: "avx512",
+// "avx2" or "scalar".
 const char* dft_path_name();
 
-// Makes dft_many take the named path ("scalar", "avx2", "avx512") for the
+// Makes both take the named path ("scalar", "avx2", "avx512") for the
 // rest of the run, for tests and benchmarks; false if this processor has not
 // got it.
 bool use_dft_path(const char* name);

@@ -1,10 +1,10 @@
-// The transform at many frequencies at once: one frequency a vector lane, so
-// that each frequency's sum is added in sample order exactly as dft adds it.
-// Only the sine and cosine differ: the maths library's vector versions may be
-// a few units in the last place away from the scalar ones, and the bound
-// returned with each result covers what that can change. The vector kernels
-// are x86-64 code (dft_many_x86.cpp); elsewhere every frequency takes the
-// scalar loop.
+// The transform at many frequencies at once, each frequency's sum added in
+// sample order exactly as dft adds it. dft_many carries phasors across the
+// grid (dft_recurrence.cpp); dft_many_direct gives one frequency a vector lane
+// and evaluates every sine and cosine with the maths library's vector
+// versions, a few units in the last place away from the scalar ones. The
+// bound returned with each result covers what either can change. The vector
+// kernels are x86-64 code; elsewhere every frequency takes the scalar loop.
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
@@ -12,6 +12,7 @@
 
 #include "spectral/dft.h"
 #include "spectral/dft_many_x86.h"
+#include "spectral/dft_recurrence.h"
 
 namespace {
 
@@ -67,8 +68,8 @@ bool use_dft_path(const char* name)
     return true;
 }
 
-void dft_many(const double* t, const double* y, int n, const double* f, int count,
-              std::complex<double>* result, double* error)
+void dft_many_direct(const double* t, const double* y, int n, const double* f, int count,
+                     std::complex<double>* result, double* error)
 {
     const int lanes = path == Path::avx512 ? 8 : path == Path::avx2 ? 4 : 1;
     double sum_abs_y_dt = 0.0;
@@ -101,4 +102,15 @@ void dft_many(const double* t, const double* y, int n, const double* f, int coun
         result[k] = dft(t, y, n, f[k]);
         error[k] = 0.0;
     }
+}
+
+void dft_many(const double* t, const double* y, int n, const double* f, int count,
+              std::complex<double>* result, double* error)
+{
+    if constexpr (vector_kernels) {
+        const int lanes = path == Path::avx512 ? 8 : path == Path::avx2 ? 4 : 1;
+        if (lanes > 1 && dft_many_recurrence(lanes, t, y, n, f, count, result, error))
+            return;
+    }
+    dft_many_direct(t, y, n, f, count, result, error);
 }

@@ -29,12 +29,12 @@ constexpr double unit_roundoff = DBL_EPSILON / 2.0;
 
 // Bound on |vector sum - scalar sum| for one part of one frequency. Each term
 // (y c) dt can differ by |y dt| times the trig error plus the rounding of its
-// two products on both paths; each of the n additions can then round
-// differently, by at most the unit roundoff of the larger partial sum on
-// each path.
+// two products on both paths (below the normal range on a fixed grid
+// instead); each of the n additions can then round differently, by at most
+// the unit roundoff of the larger partial sum on each path.
 double sum_error(double sum_abs_y_dt, int n, double max_partial)
 {
-    const double terms = sum_abs_y_dt * (trig_error + 4.0 * unit_roundoff);
+    const double terms = sum_abs_y_dt * (trig_error + 4.0 * unit_roundoff) + 8.0 * n * DBL_TRUE_MIN;
     const double additions = 2.0 * unit_roundoff * n * (max_partial + terms);
     return (terms + additions) * 1.01;
 }

@@ -14,7 +14,6 @@ namespace {
 
 constexpr double sqrt_two_pi = 2.5066282746310002;
 constexpr double unit_roundoff = DBL_EPSILON / 2.0;
-constexpr int block = 64;   // frequencies transformed between writes
 
 // One output line's numbers, with bounds on how far each may lie from the
 // value the scalar transform gives (all 0 when it came from the scalar one).
@@ -145,29 +144,42 @@ void write_spectrum(std::ostream& out, const Series& s, FrequencyGrid grid,
         frequencies.push_back(f);
     const int count = static_cast<int>(frequencies.size());
 
-    std::vector<double> log_powers(count), log_power_errors(count);
-    std::complex<double> x[block];
-    double x_error[block];
-    for (int first = 0; first < count; first += block) {
-        const int size = std::min(block, count - first);
-        dft_many(s.t.data(), s.y.data(), n, &frequencies[first], size, x, x_error);
+    // The whole grid at once, then again every line whose printed digits the
+    // bound leaves open: first by the vector path that evaluates each sine and
+    // cosine, then, if still open, by the scalar transform.
+    std::vector<std::complex<double>> x(count);
+    std::vector<double> x_error(count);
+    dft_many(s.t.data(), s.y.data(), n, frequencies.data(), count, x.data(), x_error.data());
+    std::vector<Line> lines(count);
+    std::vector<int> open;
+    for (int k = 0; k < count; ++k) {
+        lines[k] = spectrum_line(x[k], x_error[k], norm);
+        if (!prints_stably(lines[k], fourth))
+            open.push_back(k);
+    }
+    if (!open.empty()) {
+        const int size = static_cast<int>(open.size());
+        std::vector<double> f(size);
+        for (int j = 0; j < size; ++j)
+            f[j] = frequencies[open[j]];
+        dft_many_direct(s.t.data(), s.y.data(), n, f.data(), size, x.data(), x_error.data());
         for (int j = 0; j < size; ++j) {
-            const int k = first + j;
-            Line line = spectrum_line(x[j], x_error[j], norm);
-            if (!prints_stably(line, fourth)) {
-                // Too close to a rounding edge of its printed digits: the
-                // scalar transform decides.
-                line = spectrum_line(dft(s.t.data(), s.y.data(), n, frequencies[k]), 0.0, norm);
-            }
-            out << frequencies[k] << '\t' << line.re << '\t' << line.im << '\t'
-                << (fourth == FourthColumn::amplitude ? line.amplitude : line.log_power)
-                << std::endl;
-            // A lost line ends the transform; the caller's close reports it.
-            if (!out)
-                return;
-            log_powers[k] = line.log_power;
-            log_power_errors[k] = line.log_power_error;
+            Line& line = lines[open[j]];
+            line = spectrum_line(x[j], x_error[j], norm);
+            if (!prints_stably(line, fourth))
+                line = spectrum_line(dft(s.t.data(), s.y.data(), n, f[j]), 0.0, norm);
         }
+    }
+    std::vector<double> log_powers(count), log_power_errors(count);
+    for (int k = 0; k < count; ++k) {
+        const Line& line = lines[k];
+        out << frequencies[k] << '\t' << line.re << '\t' << line.im << '\t'
+            << (fourth == FourthColumn::amplitude ? line.amplitude : line.log_power) << std::endl;
+        // A lost line ends the output; the caller's close reports it.
+        if (!out)
+            return;
+        log_powers[k] = line.log_power;
+        log_power_errors[k] = line.log_power_error;
     }
     if (peak)
         track_peak(s, frequencies, log_powers, log_power_errors, norm, *peak);

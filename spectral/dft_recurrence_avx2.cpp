@@ -1,0 +1,39 @@
+// The recurrence kernel with 4 lanes of AVX2 with FMA. This file is compiled for
+// AVX2 and called only where the processor has it. Everything in it but the
+// entry point has internal linkage, so that no copy of an inline function
+// built for AVX2 can stand in for the ordinary one elsewhere.
+#include <immintrin.h>
+
+#include "spectral/dft_recurrence.h"
+
+extern "C" {
+__m256d _ZGVdN4v_sin(__m256d);
+__m256d _ZGVdN4v_cos(__m256d);
+}
+
+namespace {
+
+struct Avx2 {
+    using V = __m256d;
+    static constexpr int lanes = 4;
+    static V load(const double* p) { return _mm256_loadu_pd(p); }
+    static void store(double* p, V v) { _mm256_storeu_pd(p, v); }
+    static V broadcast(double x) { return _mm256_set1_pd(x); }
+    static V add(V a, V b) { return _mm256_add_pd(a, b); }
+    static V mul(V a, V b) { return _mm256_mul_pd(a, b); }
+    static V fma(V a, V b, V c) { return _mm256_fmadd_pd(a, b, c); }    // a b + c
+    static V fms(V a, V b, V c) { return _mm256_fmsub_pd(a, b, c); }    // a b - c
+    static V fnma(V a, V b, V c) { return _mm256_fnmadd_pd(a, b, c); }  // c - a b
+    static V sin(V x) { return _ZGVdN4v_sin(x); }
+    static V cos(V x) { return _ZGVdN4v_cos(x); }
+};
+
+}  // namespace
+
+#include "spectral/dft_recurrence_kernel.h"
+
+void recurrence_sums_avx2(const RecurrenceGrid& grid, const double* t, const double* y, int n,
+                            double dt, double* re, double* im)
+{
+    recurrence_sums<Avx2>(grid, t, y, n, dt, re, im);
+}
