@@ -74,9 +74,14 @@ void dft_many_direct(const double* t, const double* y, int n, const double* f, i
     const int lanes = path == Path::avx512 ? 8 : path == Path::avx2 ? 4 : 1;
     double sum_abs_y_dt = 0.0;
     if (lanes > 1) {
+        double sum_abs_y = 0.0;
         for (int i = 0; i < n; ++i)
-            sum_abs_y_dt += std::fabs(y[i]);
-        sum_abs_y_dt *= std::fabs(t[1] - t[0]) * (1.0 + n * unit_roundoff * 2.0);
+            sum_abs_y += std::fabs(y[i]);
+        sum_abs_y_dt = sum_abs_y * std::fabs(t[1] - t[0]) * (1.0 + n * unit_roundoff * 2.0);
+        // Kept above 0 where some term is not exactly zero, even if this
+        // product underflows: the kernels' bound is 0 only where none is.
+        if (sum_abs_y > 0.0 && t[1] != t[0])
+            sum_abs_y_dt = std::max(sum_abs_y_dt, DBL_TRUE_MIN);
     }
     int k = 0;
     // Whole blocks of lanes; a last, partial block is padded with its own

@@ -31,10 +31,12 @@ constexpr double unit_roundoff = DBL_EPSILON / 2.0;
 // (y c) dt can differ by |y dt| times the trig error plus the rounding of its
 // two products on both paths (below the normal range on a fixed grid
 // instead); each of the n additions can then round differently, by at most
-// the unit roundoff of the larger partial sum on each path.
+// the unit roundoff of the larger partial sum on each path. With
+// sum_abs_y_dt 0 every term is exactly zero on both paths.
 double sum_error(double sum_abs_y_dt, int n, double max_partial)
 {
-    const double terms = sum_abs_y_dt * (trig_error + 4.0 * unit_roundoff) + 8.0 * n * DBL_TRUE_MIN;
+    const double underflow = sum_abs_y_dt > 0.0 ? 8.0 * n * DBL_TRUE_MIN : 0.0;
+    const double terms = sum_abs_y_dt * (trig_error + 4.0 * unit_roundoff) + underflow;
     const double additions = 2.0 * unit_roundoff * n * (max_partial + terms);
     return (terms + additions) * 1.01;
 }

@@ -134,9 +134,11 @@ bool dft_many_recurrence(int lanes, const double* t, const double* y, int n, con
     const double u = unit_roundoff;
     const double dt = t[1] - t[0];
     double largest_t = 0.0, sum_abs_y_dt = 0.0;
+    bool all_y_zero = true;
     for (int i = 0; i < n; ++i) {
         largest_t = std::max(largest_t, std::fabs(t[i]));
         sum_abs_y_dt += std::fabs(y[i] * dt);
+        all_y_zero = all_y_zero && y[i] == 0.0;
     }
     sum_abs_y_dt *= 1.0 + 2.0 * n * u;
     for (int k = 0; k < count; ++k)
@@ -184,7 +186,9 @@ bool dft_many_recurrence(int lanes, const double* t, const double* y, int n, con
     const double tracked = 1.01;   // the window's roundings and terms' magnitudes above |y dt|
     const double spread = 1.0 / (1.0 - n * u);
     // Products below the normal range round to a fixed grid, not relatively.
-    const double underflow = 8.0 * n * DBL_TRUE_MIN;
+    // Where every term is exactly zero (no value, or no time step) both paths
+    // add zeros and the bound is 0, so a constant series recomputes nothing.
+    const double underflow = all_y_zero || dt == 0.0 ? 0.0 : 8.0 * n * DBL_TRUE_MIN;
     for (int k = 0; k < count; ++k) {
         const int p = l.position[k];
         const double partial = std::max(start_re[p], start_im[p]) * window + growth;
