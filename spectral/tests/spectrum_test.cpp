@@ -111,14 +111,27 @@ TEST(WriteSpectrum, LastOfEqualMaximaTakesThePeak)
 
 TEST(WriteSpectrum, FrequencyIsAccumulatedByAddition)
 {
-    // The crab grid: 9990 lines, the last at 999.9000000001588, printed 999.9.
+    // The programs' grids. The crab grid's last frequency is 999.9000000001588;
+    // the phone grid lands exactly on its limit, which is left out.
+    const struct {
+        FrequencyGrid grid;
+        size_t lines;
+        const char* first;
+        const char* last;
+    } cases[] = {
+        {{1.0, 1000.0, 0.1}, 9990, "1\t", "999.9\t"},
+        {{20.0, 350.0, 0.1}, 3300, "20\t", "349.9\t"},
+        {{400000000.0, 4000000000.0, 1000000.0}, 3600, "4e+08\t", "3.999e+09\t"},
+    };
     const Series s = make_series({0.0, 1.0}, {1.0, 1.0});
-    std::ostringstream out;
-    write_spectrum(out, s, {1.0, 1000.0, 0.1}, FourthColumn::log_power);
-    const auto lines = split_lines(out.str());
-    ASSERT_EQ(lines.size(), 9990u);
-    EXPECT_EQ(lines.front().substr(0, 2), "1\t");
-    EXPECT_EQ(lines.back().substr(0, 6), "999.9\t");
+    for (const auto& c : cases) {
+        std::ostringstream out;
+        write_spectrum(out, s, c.grid, FourthColumn::log_power);
+        const auto lines = split_lines(out.str());
+        ASSERT_EQ(lines.size(), c.lines) << c.first;
+        EXPECT_EQ(lines.front().substr(0, std::string(c.first).size()), c.first);
+        EXPECT_EQ(lines.back().substr(0, std::string(c.last).size()), c.last);
+    }
 }
 
 TEST(SpectrumPrograms, BadInputIsReportedAndEarlierOutputSurvives)
@@ -146,6 +159,20 @@ TEST(SpectrumPrograms, BadInputIsReportedAndEarlierOutputSurvives)
         for (const auto& [name, text] : c.files)
             EXPECT_EQ(run.files.at(name), text) << c.program << " " << name;
     }
+}
+
+TEST(SpectrumPrograms, PulsarRemovesTheMeanOfAConstantSeries)
+{
+    // Nothing is left once the mean is taken away: no power at any frequency.
+    std::string series;
+    for (int i = 0; i < 100001; ++i)
+        series += std::to_string(i * 0.0005) + " 3\n";
+    const ProgramRun run = run_program("pulsar_spectrum", {{}, {{"pulsar.dat", series}}, {}, ""});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = split_lines(run.files.at("fpulse.txt"));
+    ASSERT_EQ(lines.size(), 3300u);
+    for (const auto& line : lines)
+        ASSERT_EQ(line.substr(line.find('\t')), "\t0\t0\t-inf") << line;
 }
 
 TEST(SpectrumPrograms, OutputThatCannotBeCreatedIsReported)
