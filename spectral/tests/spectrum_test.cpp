@@ -134,6 +134,31 @@ TEST(WriteSpectrum, FrequencyIsAccumulatedByAddition)
     }
 }
 
+TEST(SampleData, SignalsPeakAtTheirPlantedFrequencies)
+{
+    const auto files = run_program("make_sample_data", {{"."}, {}, {}, ""}).files;
+    const struct {
+        const char* name;
+        int samples;
+        FrequencyGrid grid;
+        double peak;
+    } cases[] = {
+        {"Crab.dat", 148282, {30.0, 30.45, 0.1}, 30.2},   // pulses at 30.2452
+        {"pulsar.dat", 100001, {47.0, 47.65, 0.1}, 47.3},
+        {"cellphone.dat", 120001, {1.83e9, 1.875e9, 1e7}, 1.85e9},   // sidebands at 1.83 and 1.87 GHz
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(files.at(c.name));
+        Series s;
+        ASSERT_EQ(read_pairs(in, c.samples, s), c.samples) << c.name;
+        remove_mean(s.y);
+        std::ostringstream out;
+        Peak peak{-100.0, 0.0};
+        write_spectrum(out, s, c.grid, FourthColumn::log_power, &peak);
+        EXPECT_NEAR(peak.frequency, c.peak, 1e-9 * c.peak) << c.name;
+    }
+}
+
 TEST(SpectrumPrograms, BadInputIsReportedAndEarlierOutputSurvives)
 {
     struct Case {
