@@ -75,7 +75,9 @@ TEST(WriteSpectrum, PureToneGivesUnitCoefficientAtItsFrequency)
         y.push_back(std::cos(6.283185307179586 * 5.0 * t.back()));
     }
     std::ostringstream out;
-    write_spectrum(out, make_series(t, y), {5.0, 5.5, 1.0}, FourthColumn::amplitude);
+    Peak peak{-100.0, 30.0};
+    write_spectrum(out, make_series(t, y), {5.0, 5.5, 1.0}, FourthColumn::amplitude, &peak);
+    EXPECT_EQ(peak.frequency, 5.0);   // a single raise of the peak moves it
     std::istringstream line(out.str());
     double f, re, im, amplitude;
     line >> f >> re >> im >> amplitude;
