@@ -76,7 +76,7 @@ MUTATIONS = [
       "for (int i = 3; i < n; i += 2)", "for (int i = 3; i <= n; i += 2)"),
     M("quadrature-x", "integration/quadrature.cpp", "n * w - 6;", "(n - 1) * w - 6;"),
     M("leibniz-sign", "integration/pi_series.cpp", "i % 2 != 0", "i % 2 == 0"),
-    M("e-tolerance", "integration/e_series.cpp", "tolerance = 0.1;", "tolerance = 0.05;"),
+    M("e-tolerance", "integration/e_series.cpp", "tolerance = 0.1;", "tolerance = 0.04;"),
     M("term-count-base", "integration/term_count.cpp",
       "std::strtoll(begin, &end, 0)", "std::strtoll(begin, &end, 10)"),
     # motion
@@ -95,9 +95,13 @@ MUTATIONS = [
     M("poisson-error", "fitting/lifetime_fit.cpp",
       "std::sqrt(c.n + 0.75) + 1.0", "std::sqrt(c.n) + 1.0"),
     M("tau-grid-start", "fitting/lifetime_fit.cpp",
-      "double tau = fit.tau_first;", "double tau = fit.tau_first + fit.tau_step;"),
+      "double tau = fit.tau_first;", "double tau = fit.tau_first + fit.tau_step;",
+      "the tau grid moves by one step, so only a best point or band point at its ends "
+      "changes; the tie rows of lifetime_fit_slow_test catch it"),
     M("band-edge", "fitting/lifetime_fit.cpp",
-      "chi2 < fit.band_high", "chi2 <= fit.band_high"),
+      "chi2 < fit.band_high", "chi2 <= fit.band_high",
+      "only a chi-square exactly on the band's upper edge changes; the band-edge rows of "
+      "lifetime_fit_slow_test catch it"),
     M("deviate-sign", "fitting/lifetime_fit.cpp",
       "std::sqrt(2.0 * best.chi_square) - fit.deviate_offset",
       "std::sqrt(2.0 * best.chi_square) + fit.deviate_offset"),
@@ -105,7 +109,8 @@ MUTATIONS = [
     M("walk-draw-order", "montecarlo/walk.cpp",
       "program.step(p, u1, u2);", "program.step(p, u2, u1);"),
     M("walk-error-column", "montecarlo/walk.cpp",
-      "((std::sqrt(walks) / walks) * sum[i]) / walks", "(sum[i] / std::sqrt(walks)) / walks"),
+      "((std::sqrt(walks) / walks) * sum[i]) / walks", "(sum[i] / std::sqrt(walks)) / walks",
+      "the two orders differ by a rounding at most, far below the six printed digits"),
     M("decay-draw-edge", "montecarlo/decay.cpp",
       "drand48() <= probability", "drand48() < probability",
       "drand48 returns multiples of 2^-48; no probability of the programs' inputs "
@@ -398,7 +403,7 @@ def main():
                         result, detail = "MISSED", "changes " + ", ".join(differing)
                     else:
                         result = "equivalent"
-                        detail = ("no program's results on the sample data change"
+                        detail = ("same results on the sample data: " + ", ".join(sorted(changed))
                                   if changed else "the programs compile unchanged")
         finally:
             write_bytes(path, original)
