@@ -22,7 +22,6 @@ import argparse
 import fnmatch
 import hashlib
 import os
-import re
 import shutil
 import subprocess
 import sys
