@@ -47,4 +47,14 @@ TEST(SwingSim, FirstOrderEnergyDriftsWhileTheMidpointEnergyStays)
     EXPECT_NEAR(std::stod(column[3]), 6.73, 0.01);
 }
 
+TEST(OdeStepper, ClosedFormAtTheStartOfEachStep)
+{
+    const ProgramRun run = run_program("ode_stepper", {});
+    EXPECT_EQ(run.status, 0);
+    const std::vector<std::string> lines = split_lines(run.files.at("ode_stepper.dat"));
+    ASSERT_EQ(lines.size(), 500000u);
+    EXPECT_EQ(lines[1], "0.0001  0.99999998  -0.000199999999  0.999999995  -9.999999983e-05");
+    EXPECT_EQ(lines.back(), "49.9999  0.9649660504  0.2623747733  0.9649397863  0.2624713485");
+}
+
 }  // namespace

@@ -38,6 +38,8 @@ TEST(SawtoothSeries, WritesThirtyErrorsAndFourCurvesOf101Points)
     ASSERT_EQ(rms.size(), 30u);
     for (int n = 1; n <= 30; ++n)
         EXPECT_EQ(rms[n - 1].substr(0, rms[n - 1].find(' ') + 1), std::to_string(n) + " ");
+    EXPECT_EQ(rms.front(), "1 0.190851");
+    EXPECT_EQ(rms.back(), "30 0.123108");
     for (const char* name : curve_files) {
         std::vector<std::string> lines = split_lines(run.files.at(name));
         ASSERT_EQ(lines.size(), 101u) << name;

@@ -75,7 +75,9 @@ TEST(WriteSpectrum, PureToneGivesUnitCoefficientAtItsFrequency)
         y.push_back(std::cos(6.283185307179586 * 5.0 * t.back()));
     }
     std::ostringstream out;
-    write_spectrum(out, make_series(t, y), {5.0, 5.5, 1.0}, FourthColumn::amplitude);
+    Peak peak{-100.0, 30.0};
+    write_spectrum(out, make_series(t, y), {5.0, 5.5, 1.0}, FourthColumn::amplitude, &peak);
+    EXPECT_EQ(peak.frequency, 5.0);   // a single raise of the peak moves it
     std::istringstream line(out.str());
     double f, re, im, amplitude;
     line >> f >> re >> im >> amplitude;
@@ -111,14 +113,52 @@ TEST(WriteSpectrum, LastOfEqualMaximaTakesThePeak)
 
 TEST(WriteSpectrum, FrequencyIsAccumulatedByAddition)
 {
-    // The crab grid: 9990 lines, the last at 999.9000000001588, printed 999.9.
+    // The programs' grids. The crab grid's last frequency is 999.9000000001588;
+    // the phone grid lands exactly on its limit, which is left out.
+    const struct {
+        FrequencyGrid grid;
+        size_t lines;
+        const char* first;
+        const char* last;
+    } cases[] = {
+        {{1.0, 1000.0, 0.1}, 9990, "1\t", "999.9\t"},
+        {{20.0, 350.0, 0.1}, 3300, "20\t", "349.9\t"},
+        {{400000000.0, 4000000000.0, 1000000.0}, 3600, "4e+08\t", "3.999e+09\t"},
+    };
     const Series s = make_series({0.0, 1.0}, {1.0, 1.0});
-    std::ostringstream out;
-    write_spectrum(out, s, {1.0, 1000.0, 0.1}, FourthColumn::log_power);
-    const auto lines = split_lines(out.str());
-    ASSERT_EQ(lines.size(), 9990u);
-    EXPECT_EQ(lines.front().substr(0, 2), "1\t");
-    EXPECT_EQ(lines.back().substr(0, 6), "999.9\t");
+    for (const auto& c : cases) {
+        std::ostringstream out;
+        write_spectrum(out, s, c.grid, FourthColumn::log_power);
+        const auto lines = split_lines(out.str());
+        ASSERT_EQ(lines.size(), c.lines) << c.first;
+        EXPECT_EQ(lines.front().substr(0, std::string(c.first).size()), c.first);
+        EXPECT_EQ(lines.back().substr(0, std::string(c.last).size()), c.last);
+    }
+}
+
+TEST(SampleData, SignalsPeakAtTheirPlantedFrequencies)
+{
+    const auto files = run_program("make_sample_data", {{"."}, {}, {}, ""}).files;
+    const struct {
+        const char* name;
+        int samples;
+        FrequencyGrid grid;
+        double peak;
+    } cases[] = {
+        {"Crab.dat", 148282, {30.0, 30.45, 0.1}, 30.2},   // pulses at 30.2452
+        {"pulsar.dat", 100001, {47.0, 47.65, 0.1}, 47.3},
+        {"cellphone.dat", 120001, {1.83e9, 1.875e9, 1e7}, 1.85e9},   // sidebands at 1.83 and 1.87 GHz
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(files.at(c.name));
+        Series s;
+        ASSERT_EQ(read_pairs(in, c.samples, s), c.samples) << c.name;
+        remove_mean(s.y);
+        std::ostringstream out;
+        Peak peak{-100.0, 0.0};
+        write_spectrum(out, s, c.grid, FourthColumn::log_power, &peak);
+        EXPECT_NEAR(peak.frequency, c.peak, 1e-9 * c.peak) << c.name;
+    }
 }
 
 TEST(SpectrumPrograms, BadInputIsReportedAndEarlierOutputSurvives)
@@ -146,6 +186,20 @@ TEST(SpectrumPrograms, BadInputIsReportedAndEarlierOutputSurvives)
         for (const auto& [name, text] : c.files)
             EXPECT_EQ(run.files.at(name), text) << c.program << " " << name;
     }
+}
+
+TEST(SpectrumPrograms, PulsarRemovesTheMeanOfAConstantSeries)
+{
+    // Nothing is left once the mean is taken away: no power at any frequency.
+    std::string series;
+    for (int i = 0; i < 100001; ++i)
+        series += std::to_string(i * 0.0005) + " 3\n";
+    const ProgramRun run = run_program("pulsar_spectrum", {{}, {{"pulsar.dat", series}}, {}, ""});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = split_lines(run.files.at("fpulse.txt"));
+    ASSERT_EQ(lines.size(), 3300u);
+    for (const auto& line : lines)
+        ASSERT_EQ(line.substr(line.find('\t')), "\t0\t0\t-inf") << line;
 }
 
 TEST(SpectrumPrograms, OutputThatCannotBeCreatedIsReported)

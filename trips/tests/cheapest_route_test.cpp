@@ -92,9 +92,10 @@ TEST(CheapestRoute, BadLegFiles)
     const Case cases[] = {
         {"missing leg file", "A X 1\n", false, "cheapest_route: cannot open leg2.txt: No such file or directory\n"},
         {"too few legs", "A X 1\nA Y 2\n", true, "cheapest_route: leg2.txt holds only 2 of the 9 legs needed\n"},
-        {"a name longer than 19 characters and a missing cost are skipped",
-         "A X 1\nA Y 2\nA Z 3\nB X 4\nB Y 5\nB Z 6\nC X 7\nC Y 8\nC abcdefghijklmnopqrst 9\nC Z\n", true,
-         "cheapest_route: leg2.txt: skipped 2 malformed lines\n"
+        {"a name longer than 19 characters, a missing cost and a word too many are skipped",
+         "A X 1\nA Y 2\nA Z 3\nB X 4\nB Y 5\nB Z 6\nC X 7\nC Y 8\nC abcdefghijklmnopqrst 9\nC Z\nC Z 9 10\n",
+         true,
+         "cheapest_route: leg2.txt: skipped 3 malformed lines\n"
          "cheapest_route: leg2.txt holds only 8 of the 9 legs needed\n"},
         {"no route joins", "Q Q 1\nQ Q 1\nQ Q 1\nQ Q 1\nQ Q 1\nQ Q 1\nQ Q 1\nQ Q 1\nQ Q 1\n", true,
          "cheapest_route: no route of leg2.txt joins a leg of leg1.txt to a leg of leg3.txt\n"},

@@ -19,6 +19,9 @@ TEST(TimeStamp, SplitsAtTColonColonPlus)
         {"2014-04-01T23:59:59+00:00", true, 23, 59, 59, 86399},
         {"2014-04-01T00:00:00+00:00", true, 0, 0, 0, 0},
         {"2014-04-01T05:09:07+00:00", true, 5, 9, 7, 18547},
+        // Leading zeros are decimal, not octal: 08 and 09 are eight and nine.
+        {"2014-04-01T08:09:08+00:00", true, 8, 9, 8, 29348},
+        {"2014-04-01T09:08:09+00:00", true, 9, 8, 9, 32889},
         // A zone with a minus sign stays in the second's token; atoi stops at it.
         {"2014-04-01T07:05:07-08:00", true, 7, 5, 7, 25507},
         {"2014-04-01T10:00:30", true, 10, 0, 30, 36030},
