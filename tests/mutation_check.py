@@ -170,7 +170,8 @@ MUTATIONS = [
     M("poisson-branch", "sample_data/sample_data.cpp", "if (mean > 60.0)", "if (mean >= 60.0)",
       "the Crab.dat rates run from 100 to 152 counts per sample and the other files "
       "draw no Poisson deviates, so no mean is 60"),
-    M("sample-file-path", "sample_data/sample_data.cpp", 'dir + "/" + name', 'dir + name'),
+    M("sample-file-path", "sample_data/sample_data.cpp",
+      'const std::string path = dir + "/" + name;', 'const std::string path = dir + name;'),
 ]
 
 # Every program run on the sample data: name, arguments, standard input.
