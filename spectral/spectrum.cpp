@@ -14,6 +14,10 @@ namespace {
 
 constexpr double sqrt_two_pi = 2.5066282746310002;
 constexpr double unit_roundoff = DBL_EPSILON / 2.0;
+// Frequencies transformed before the first line is written, and the most at
+// once: the stretches double from the one to the other.
+constexpr int first_stretch = 64;
+constexpr int longest_stretch = 4096;
 
 // One output line's numbers, with bounds on how far each may lie from the
 // value the scalar transform gives (all 0 when it came from the scalar one).
@@ -67,6 +71,40 @@ bool prints_stably(const Line& l, FourthColumn fourth)
     return prints_stably(l.re, l.re_error) && prints_stably(l.im, l.im_error) &&
            (fourth == FourthColumn::amplitude ? prints_stably(l.amplitude, l.amplitude_error)
                                               : prints_stably(l.log_power, l.log_power_error));
+}
+
+// The lines of the frequencies f[0..count-1]: the fast transform, then again
+// every line whose printed digits its bound leaves open, first by the vector
+// path that evaluates each sine and cosine, then, if still open, by the scalar
+// transform.
+std::vector<Line> spectrum_lines(const Series& s, const double* f, int count, double norm,
+                                 FourthColumn fourth)
+{
+    const int n = static_cast<int>(s.t.size());
+    std::vector<std::complex<double>> x(count);
+    std::vector<double> x_error(count);
+    dft_many(s.t.data(), s.y.data(), n, f, count, x.data(), x_error.data());
+    std::vector<Line> lines(count);
+    std::vector<int> open;
+    for (int k = 0; k < count; ++k) {
+        lines[k] = spectrum_line(x[k], x_error[k], norm);
+        if (!prints_stably(lines[k], fourth))
+            open.push_back(k);
+    }
+    if (open.empty())
+        return lines;
+    const int size = static_cast<int>(open.size());
+    std::vector<double> open_f(size);
+    for (int j = 0; j < size; ++j)
+        open_f[j] = f[open[j]];
+    dft_many_direct(s.t.data(), s.y.data(), n, open_f.data(), size, x.data(), x_error.data());
+    for (int j = 0; j < size; ++j) {
+        Line& line = lines[open[j]];
+        line = spectrum_line(x[j], x_error[j], norm);
+        if (!prints_stably(line, fourth))
+            line = spectrum_line(dft(s.t.data(), s.y.data(), n, open_f[j]), 0.0, norm);
+    }
+    return lines;
 }
 
 // The peak is the last frequency whose log power equals the largest one met
@@ -144,42 +182,25 @@ void write_spectrum(std::ostream& out, const Series& s, FrequencyGrid grid,
         frequencies.push_back(f);
     const int count = static_cast<int>(frequencies.size());
 
-    // The whole grid at once, then again every line whose printed digits the
-    // bound leaves open: first by the vector path that evaluates each sine and
-    // cosine, then, if still open, by the scalar transform.
-    std::vector<std::complex<double>> x(count);
-    std::vector<double> x_error(count);
-    dft_many(s.t.data(), s.y.data(), n, frequencies.data(), count, x.data(), x_error.data());
-    std::vector<Line> lines(count);
-    std::vector<int> open;
-    for (int k = 0; k < count; ++k) {
-        lines[k] = spectrum_line(x[k], x_error[k], norm);
-        if (!prints_stably(lines[k], fourth))
-            open.push_back(k);
-    }
-    if (!open.empty()) {
-        const int size = static_cast<int>(open.size());
-        std::vector<double> f(size);
-        for (int j = 0; j < size; ++j)
-            f[j] = frequencies[open[j]];
-        dft_many_direct(s.t.data(), s.y.data(), n, f.data(), size, x.data(), x_error.data());
-        for (int j = 0; j < size; ++j) {
-            Line& line = lines[open[j]];
-            line = spectrum_line(x[j], x_error[j], norm);
-            if (!prints_stably(line, fourth))
-                line = spectrum_line(dft(s.t.data(), s.y.data(), n, f[j]), 0.0, norm);
-        }
-    }
+    // The grid a stretch at a time, each written before the next is computed,
+    // so that a failed write ends the run at once; the stretches grow to a
+    // length at which the fast transform runs at full speed.
     std::vector<double> log_powers(count), log_power_errors(count);
-    for (int k = 0; k < count; ++k) {
-        const Line& line = lines[k];
-        out << frequencies[k] << '\t' << line.re << '\t' << line.im << '\t'
-            << (fourth == FourthColumn::amplitude ? line.amplitude : line.log_power) << std::endl;
-        // A lost line ends the output; the caller's close reports it.
-        if (!out)
-            return;
-        log_powers[k] = line.log_power;
-        log_power_errors[k] = line.log_power_error;
+    int size = first_stretch;
+    for (int first = 0; first < count; first += size, size = std::min(2 * size, longest_stretch)) {
+        const int stretch = std::min(size, count - first);
+        const std::vector<Line> lines = spectrum_lines(s, &frequencies[first], stretch, norm, fourth);
+        for (int j = 0; j < stretch; ++j) {
+            const Line& line = lines[j];
+            const int k = first + j;
+            out << frequencies[k] << '\t' << line.re << '\t' << line.im << '\t'
+                << (fourth == FourthColumn::amplitude ? line.amplitude : line.log_power) << std::endl;
+            // A lost line ends the output; the caller's close reports it.
+            if (!out)
+                return;
+            log_powers[k] = line.log_power;
+            log_power_errors[k] = line.log_power_error;
+        }
     }
     if (peak)
         track_peak(s, frequencies, log_powers, log_power_errors, norm, *peak);
