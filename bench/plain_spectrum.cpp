@@ -1,7 +1,7 @@
-// The spectrum programs as the plain scalar direct sum, the baseline their
-// times are measured against: one call of the transform loop per frequency,
-// nothing else, built at -O2 from the suite's own dft source. Writes the same
-// files and console output as the program it stands in for.
+// The timing baseline for the spectrum programs: the same files and console
+// output, computed the simplest way, one call of dft for each frequency with no
+// vector path, no bound and no recomputation, compiled at -O2 from the suite's
+// own dft source.
 // Usage: plain_spectrum crab_spectrum|pulsar_spectrum|phone_spectrum
 #include <cmath>
 #include <complex>

@@ -1,6 +1,6 @@
 # Spectral analysis of the sample signals.
 section spectral "Spectral analysis" \
-    "The spectrum programs compute the Fourier coefficients of a recorded signal on a fixed frequency grid by the direct sum over every sample (no FFT, so any grid and any span): (2/T) times the sums of y cos(2 pi f t) dt and y sin(2 pi f t) dt, and from them the power or the amplitude. crab_brightness folds the Crab light curve at the pulse period, sawtooth_series sums the Fourier series of a sawtooth wave, and angle_histogram computes the invariant mass of photon pairs from their hits and energies."
+    "Each spectrum program weighs every sample of its signal with a cosine and a sine at every frequency of its grid and adds them up, with no fast transform, so that any grid and any time span will do. The two sums, scaled by twice the inverse of the span, are the cosine and sine coefficients; the program writes them together with the log power or the amplitude. crab_brightness folds the Crab light curve at its pulse period, sawtooth_series adds up the harmonics of a sawtooth wave, and angle_histogram turns each photon pair's hits and energies into an invariant mass."
 run_step crab_spectrum
 run_step pulsar_spectrum
 run_step phone_spectrum

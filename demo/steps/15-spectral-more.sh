@@ -4,7 +4,7 @@ run_step sawtooth_series
 run_step angle_histogram
 estimate angle_histogram "pair mass peak (MeV)" \
     "$(awk '{ n += $2; s += ($1 + 0.5) * $2 } END { if (n) printf "%.1f", s / n }' 481X2T.txt)" 135
-plot_step lightcrab "Crab light curve folded at 30.2452 Hz: weighted brightness per 6-degree bin"
-plot_step sawtooth "Sawtooth wave and its Fourier partial sums with 1, 3, 5 and 30 harmonics"
-plot_step sawtooth_rms "RMS error of the sawtooth partial sums against the number of harmonics"
-plot_step pair_mass "Invariant mass of the photon pairs in 481X2t.txt"
+plot_step lightcrab "Brightness of Crab.dat folded at the 30.2452 Hz pulse frequency, in 6-degree bins"
+plot_step sawtooth "The sawtooth wave beside the sums of its first 1, 3, 5 and 30 harmonics"
+plot_step sawtooth_rms "RMS distance between the sawtooth and the sum of its first N harmonics"
+plot_step pair_mass "Photon-pair invariant masses from the events of 481X2t.txt"
