@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-namespace {
-constexpr double two_pi = 6.283185307179586;
-constexpr double inv_sqrt_two_pi = 0.3989422804014327;
-}  // namespace
+#include "spectral/dft_constants.h"
+
+using dft_constants::inv_sqrt_two_pi;
+using dft_constants::two_pi;
 
 std::complex<double> dft(const double* t, const double* y, int n, double f)
 {

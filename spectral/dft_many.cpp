@@ -11,6 +11,7 @@
 #include <string>
 
 #include "spectral/dft.h"
+#include "spectral/dft_constants.h"
 #include "spectral/dft_many_x86.h"
 #include "spectral/dft_recurrence.h"
 
@@ -24,7 +25,7 @@ constexpr bool vector_kernels = true;
 constexpr bool vector_kernels = false;
 #endif
 
-constexpr double unit_roundoff = DBL_EPSILON / 2.0;
+using dft_constants::unit_roundoff;
 
 enum class Path { scalar, avx2, avx512 };
 

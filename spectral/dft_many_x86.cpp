@@ -7,6 +7,8 @@
 #include <cfloat>
 #include <cmath>
 
+#include "spectral/dft_constants.h"
+
 // The maths library's vector sine and cosine: 4 lanes for AVX2, 8 for AVX-512.
 extern "C" {
 __attribute__((target("avx2,fma"))) __m256d _ZGVdN4v_sin(__m256d);
@@ -17,15 +19,11 @@ __attribute__((target("avx512f"))) __m512d _ZGVeN8v_cos(__m512d);
 
 namespace {
 
-constexpr double two_pi = 6.283185307179586;
-constexpr double inv_sqrt_two_pi = 0.3989422804014327;
-
-// Error of a vector sine or cosine against the scalar one, in units of 2^-53
-// for results of magnitude up to 1: the library documents at most 4 units in
-// the last place for its vector functions and 1 for its scalar ones; the
-// margin covers both with room to spare.
-constexpr double trig_error = 16.0 * DBL_EPSILON / 2.0;
-constexpr double unit_roundoff = DBL_EPSILON / 2.0;
+using dft_constants::inv_sqrt_two_pi;
+using dft_constants::two_pi;
+using dft_constants::unit_roundoff;
+// Error of a vector sine or cosine against the scalar one.
+constexpr double trig_error = dft_constants::vector_trig_error;
 
 // Bound on |vector sum - scalar sum| for one part of one frequency. Each term
 // (y c) dt can differ by |y dt| times the trig error plus the rounding of its

@@ -28,16 +28,15 @@
 #include <cmath>
 #include <vector>
 
+#include "spectral/dft_constants.h"
+
 namespace {
 
-constexpr double two_pi = 6.283185307179586;
-constexpr double inv_sqrt_two_pi = 0.3989422804014327;
-constexpr double unit_roundoff = DBL_EPSILON / 2.0;
-// The maths library documents its vector sine and cosine to 4 units in the
-// last place and its scalar ones to 1; for results up to 1 in magnitude these
-// bounds, twice those, are absolute.
-constexpr double vector_trig_error = 16.0 * unit_roundoff;
-constexpr double scalar_trig_error = 4.0 * unit_roundoff;
+using dft_constants::inv_sqrt_two_pi;
+using dft_constants::scalar_trig_error;
+using dft_constants::two_pi;
+using dft_constants::unit_roundoff;
+using dft_constants::vector_trig_error;
 constexpr int anchor_every = 128;    // blocks between anchors
 constexpr int window = 64;           // samples between checkpoints of the sums
 constexpr double largest_eps = 1e-6; // beyond, the phases are too large to be worth it

@@ -1,7 +1,6 @@
 #include "spectral/spectrum.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <complex>
 #include <cstdio>
@@ -9,11 +8,12 @@
 
 #include "common/die.h"
 #include "spectral/dft.h"
+#include "spectral/dft_constants.h"
 
 namespace {
 
 constexpr double sqrt_two_pi = 2.5066282746310002;
-constexpr double unit_roundoff = DBL_EPSILON / 2.0;
+using dft_constants::unit_roundoff;
 // Frequencies transformed before the first line is written, and the most at
 // once: the stretches double from the one to the other.
 constexpr int first_stretch = 64;

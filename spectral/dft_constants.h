@@ -1,0 +1,22 @@
+// The constants every path of the transform shares. The phase of each term is
+// t * (two_pi * f) and the sums are scaled by inv_sqrt_two_pi on the scalar
+// loop and the vector paths alike, so the vector paths can reproduce the
+// scalar one's digits; the error bounds rest on the same roundoff and on the
+// maths library's documented accuracy.
+#pragma once
+
+#include <cfloat>
+
+namespace dft_constants {
+
+inline constexpr double two_pi = 6.283185307179586;
+inline constexpr double inv_sqrt_two_pi = 0.3989422804014327;
+inline constexpr double unit_roundoff = DBL_EPSILON / 2.0;
+// The maths library documents its vector sine and cosine to 4 units in the
+// last place and its scalar ones to 1; for results up to 1 in magnitude these
+// bounds, twice those, are absolute. The vector one also covers a vector
+// result's distance from the scalar one.
+inline constexpr double vector_trig_error = 16.0 * unit_roundoff;
+inline constexpr double scalar_trig_error = 4.0 * unit_roundoff;
+
+}  // namespace dft_constants
