@@ -3,7 +3,9 @@
 // type's minimum, and offers a summary of all accounts on the screen, in two
 // files, or not at all.
 #include "accounts/answers.h"
-#include "common/die.h"
+#include "common/errors.h"
+#include "common/files.h"
+#include "common/command_line.h"
 
 #include <cerrno>
 #include <cstdio>

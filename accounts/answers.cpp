@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "common/die.h"
+#include "common/errors.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
 // fee_check: asks for one account's type and balance and says whether the
 // minimum-balance fee must be charged.
 #include "accounts/answers.h"
-#include "common/die.h"
+#include "common/errors.h"
+#include "common/command_line.h"
 
 #include <cstdio>
 

@@ -4,7 +4,8 @@
 #include <fstream>
 #include <iostream>
 
-#include "common/die.h"
+#include "common/files.h"
+#include "common/command_line.h"
 
 namespace {
 

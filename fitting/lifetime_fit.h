@@ -6,7 +6,7 @@
 #include <ostream>
 #include <vector>
 
-#include "common/die.h"
+#include "common/command_line.h"
 
 struct DecayCount {
     double n;   // observed count

@@ -2,7 +2,7 @@
 // and prints the sum.
 #include <cstdio>
 
-#include "common/die.h"
+#include "common/command_line.h"
 
 namespace {
 constexpr double tolerance = 0.1;

@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <iostream>
 
-#include "common/die.h"
+#include "common/errors.h"
+#include "common/command_line.h"
 #include "integration/term_count.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "common/die.h"
+#include "common/command_line.h"
 #include "montecarlo/cube.h"
 
 namespace {

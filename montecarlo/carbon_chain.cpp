@@ -6,7 +6,8 @@
 #include <iostream>
 #include <vector>
 
-#include "common/die.h"
+#include "common/errors.h"
+#include "common/command_line.h"
 #include "montecarlo/decay.h"
 
 namespace {

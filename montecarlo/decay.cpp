@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "common/die.h"
+#include "common/errors.h"
 
 Isotope make_isotope(int atoms, double probability)
 {

@@ -7,7 +7,7 @@
 #include <iostream>
 #include <vector>
 
-#include "common/die.h"
+#include "common/command_line.h"
 #include "montecarlo/decay.h"
 
 namespace {

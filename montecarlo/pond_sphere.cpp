@@ -8,7 +8,8 @@
 #include <iostream>
 #include <vector>
 
-#include "common/die.h"
+#include "common/files.h"
+#include "common/command_line.h"
 #include "montecarlo/cube.h"
 
 namespace {

@@ -6,7 +6,8 @@
 #include <iostream>
 #include <vector>
 
-#include "common/die.h"
+#include "common/files.h"
+#include "common/command_line.h"
 
 namespace {
 constexpr int default_seed = 94180717;

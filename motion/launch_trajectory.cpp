@@ -5,7 +5,8 @@
 #include <cmath>
 #include <fstream>
 
-#include "common/die.h"
+#include "common/files.h"
+#include "common/command_line.h"
 #include "motion/flight.h"
 
 namespace {

@@ -3,7 +3,8 @@
 #include <cmath>
 #include <fstream>
 
-#include "common/die.h"
+#include "common/files.h"
+#include "common/command_line.h"
 #include "motion/midpoint.h"
 
 namespace {

@@ -4,7 +4,8 @@
 #include <cmath>
 #include <fstream>
 
-#include "common/die.h"
+#include "common/files.h"
+#include "common/command_line.h"
 #include "motion/midpoint.h"
 
 namespace {

@@ -5,7 +5,8 @@
 #include <cerrno>
 #include <string>
 
-#include "common/die.h"
+#include "common/errors.h"
+#include "common/command_line.h"
 #include "sample_data/sample_data.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iomanip>
 
-#include "common/die.h"
+#include "common/files.h"
 #include "sample_data/sample_data.h"
 
 namespace {

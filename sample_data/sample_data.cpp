@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "common/die.h"
+#include "common/errors.h"
+#include "common/files.h"
 
 double uniform01(SampleRng& rng)
 {

@@ -4,7 +4,8 @@
 #include <array>
 #include <vector>
 
-#include "common/die.h"
+#include "common/files.h"
+#include "common/command_line.h"
 #include "spectral/pair_mass.h"
 
 namespace {

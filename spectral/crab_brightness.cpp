@@ -5,7 +5,9 @@
 #include <cmath>
 #include <iostream>
 
-#include "common/die.h"
+#include "common/errors.h"
+#include "common/files.h"
+#include "common/command_line.h"
 #include "spectral/spectrum.h"
 
 namespace {

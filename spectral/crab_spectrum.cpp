@@ -3,7 +3,8 @@
 // series and then the strongest log10 power with its frequency.
 #include <iostream>
 
-#include "common/die.h"
+#include "common/files.h"
+#include "common/command_line.h"
 #include "spectral/spectrum.h"
 
 namespace {

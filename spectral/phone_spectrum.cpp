@@ -3,7 +3,8 @@
 // a constant offset shows in every coefficient. Prints the time step and span.
 #include <iostream>
 
-#include "common/die.h"
+#include "common/files.h"
+#include "common/command_line.h"
 #include "spectral/spectrum.h"
 
 namespace {

@@ -1,6 +1,7 @@
 // pulsar_spectrum: power spectrum of the periodic signal in pulsar.dat,
 // 20 to 349.9 in steps of 0.1, written to fpulse.txt.
-#include "common/die.h"
+#include "common/files.h"
+#include "common/command_line.h"
 #include "spectral/spectrum.h"
 
 namespace {

@@ -5,7 +5,8 @@
 #include <fstream>
 #include <vector>
 
-#include "common/die.h"
+#include "common/files.h"
+#include "common/command_line.h"
 
 namespace {
 constexpr double grid_end = 10.0;

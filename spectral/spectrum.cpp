@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "common/die.h"
+#include "common/files.h"
 #include "spectral/dft.h"
 #include "spectral/dft_constants.h"
 

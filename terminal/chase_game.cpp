@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "common/die.h"
+#include "common/command_line.h"
 #include "terminal/raw_board.h"
 
 const BoardBorder board_border{'-', '|', '|'};

@@ -2,7 +2,7 @@
 // after "f" and nothing after any other key, redrawn on every key; q quits.
 #include <cstdio>
 
-#include "common/die.h"
+#include "common/command_line.h"
 #include "terminal/raw_board.h"
 
 const BoardBorder board_border{'+', '{', '}'};

@@ -1,7 +1,7 @@
 // face_banner: prints a fixed five-line character face and ends.
 #include <cstdio>
 
-#include "common/die.h"
+#include "common/command_line.h"
 
 namespace {
 constexpr ProgramUsage usage{"", "Prints a fixed five-line character face.\nReads and writes no file."};

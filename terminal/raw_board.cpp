@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "common/die.h"
+#include "common/files.h"
 
 namespace {
 

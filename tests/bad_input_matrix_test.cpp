@@ -539,11 +539,14 @@ void add_output_faults(const WellFormed& w)
         all_cases.push_back(c);
     };
     const std::string usage = literal(w.usage) + "\n";
-    add_untouched("--help", {"--help"}, 0, "", usage + "([^\n]+\n)+" + literal("See " + w.program + "(1).\n"));
+    add_untouched("--help", {"--help"}, 0, "", usage + "([^\n]*\n)+" + literal("See " + w.program + "(1).\n"));
+    add_untouched("-h", {"-h"}, 0, "", usage + "([^\n]*\n)+" + literal("See " + w.program + "(1).\n"));
+    const std::string try_help = "Try '" + w.program + " --help'.\n";
+    add_untouched("unknown option", {"--bogus"}, 1, w.program + ": unknown option '--bogus'\n" + try_help, "");
     add_untouched("--version", {"--version"}, 0, "", literal(w.program + " (physics suite) " SUITE_VERSION "\n"));
     if (w.args.empty())
-        add_untouched("stray argument", {"-x"}, 1,
-                      w.program + ": unexpected argument '-x'\n" + w.usage + "\n", "");
+        add_untouched("stray argument", {"extra"}, 1,
+                      w.program + ": unexpected argument 'extra'\n" + w.usage + "\n", "");
     else
         add_untouched("--help after an argument", {w.args[0], "--help"}, 0, "", usage + "[\\s\\S]*");
 }

@@ -161,9 +161,9 @@ MUTATIONS = [
       "if (attacker_y < player_y)\n        ++attacker_y;\n    else if (attacker_x < player_x)\n        ++attacker_x;"),
     M("face-margin", "terminal/display.cpp", "left_margin = 18;", "left_margin = 17;"),
     # common
-    M("reason-suffix", "common/die.cpp", "fmt[len - 1] == ':'", "fmt[len - 1] == ' '"),
-    M("short-input-edge", "common/die.cpp", "if (got >= needed)", "if (got + 1 >= needed)"),
-    M("short-input-kind", "common/die.cpp", "if (in.eof())", "if (!in.eof())"),
+    M("reason-suffix", "common/errors.cpp", "fmt[len - 1] == ':'", "fmt[len - 1] == ' '"),
+    M("short-input-edge", "common/files.cpp", "if (got >= needed)", "if (got + 1 >= needed)"),
+    M("short-input-kind", "common/files.cpp", "if (in.eof())", "if (!in.eof())"),
     # sample_data
     M("pulsar-sample-frequency", "sample_data/spectral_samples.cpp",
       "pulsar_frequency = 47.3;", "pulsar_frequency = 47.2;"),

@@ -8,7 +8,9 @@
 #include <fstream>
 #include <vector>
 
-#include "common/die.h"
+#include "common/errors.h"
+#include "common/files.h"
+#include "common/command_line.h"
 #include "trips/route_legs.h"
 
 namespace {

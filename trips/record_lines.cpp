@@ -5,7 +5,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "common/die.h"
+#include "common/errors.h"
 
 std::vector<std::string> split_words(const std::string& line)
 {

@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <fstream>
 
-#include "common/die.h"
+#include "common/errors.h"
+#include "common/files.h"
+#include "common/command_line.h"
 #include "trips/trip_records.h"
 
 namespace {

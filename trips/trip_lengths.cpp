@@ -3,7 +3,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "common/die.h"
+#include "common/files.h"
+#include "common/command_line.h"
 #include "trips/trip_records.h"
 
 namespace {

@@ -6,7 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "common/die.h"
+#include "common/errors.h"
+#include "common/files.h"
 
 namespace {
 

@@ -6,7 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "common/die.h"
+#include "common/errors.h"
+#include "common/files.h"
+#include "common/command_line.h"
 #include "trips/trip_records.h"
 
 namespace {

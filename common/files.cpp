@@ -1,35 +1,20 @@
-#include "common/die.h"
+#include "common/files.h"
 
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
-#include <string>
 
-#ifndef SUITE_VERSION
-#error "SUITE_VERSION (the project version) must be defined"
-#endif
+#include "common/errors.h"
 
 namespace {
 
 // Set once a lost write to standard output has been reported, so that the
 // check at exit does not report it again.
 bool standard_output_reported = false;
-
-void report(const char* fmt, va_list args, int saved_errno)
-{
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s: ", program_invocation_short_name);
-    std::vfprintf(stderr, fmt, args);
-    size_t len = std::strlen(fmt);
-    if (len > 0 && fmt[len - 1] == ':')
-        std::fprintf(stderr, " %s", std::strerror(saved_errno));
-    std::fputc('\n', stderr);
-}
 
 // The reason a write failed: errno when the failing call just set it, else
 // EIO (the stream failed earlier and errno has moved on).
@@ -67,7 +52,7 @@ void report_standard_output(int reason)
 // Registered with atexit: exit() may not be called again from here, so the
 // status is set with _Exit once the message is out. Registered first, it
 // runs after every later handler (the terminal's restore among them).
-void check_standard_output_at_exit()
+void check_at_exit()
 {
     int reason = 0;
     if (standard_output_reported || !standard_output_lost(reason))
@@ -76,44 +61,17 @@ void check_standard_output_at_exit()
     std::_Exit(1);
 }
 
-std::string usage_line(const ProgramUsage& usage)
-{
-    std::string line = std::string("usage: ") + program_invocation_short_name;
-    if (*usage.arguments != '\0')
-        line += std::string(" ") + usage.arguments;
-    return line;
-}
-
 }  // namespace
 
-void die(const char* fmt, ...)
-{
-    int saved_errno = errno;
-    va_list args;
-    va_start(args, fmt);
-    report(fmt, args, saved_errno);
-    va_end(args);
-    std::exit(1);
-}
-
-void warn(const char* fmt, ...)
-{
-    int saved_errno = errno;
-    va_list args;
-    va_start(args, fmt);
-    report(fmt, args, saved_errno);
-    va_end(args);
-}
-
-void die_if_short(const std::istream& in, const char* name, int got, int needed, const char* what)
+void die_if_short(const std::istream& in, const char* name, long got, long needed, const char* what)
 {
     if (got >= needed)
         return;
     if (in.bad())
         die("cannot read %s:", name);
     if (in.eof())
-        die("%s holds only %d of the %d %s needed", name, got, needed, what);
-    die("%s: not a number after %d of the %d %s needed", name, got, needed, what);
+        die("%s holds only %ld of the %ld %s needed", name, got, needed, what);
+    die("%s: not a number after %ld of the %ld %s needed", name, got, needed, what);
 }
 
 std::ifstream open_input(const char* name)
@@ -156,6 +114,16 @@ void check_output(const std::ostream& out, const char* name)
         die_cannot_write(name, errno);
 }
 
+std::string in_folder(const char* dir, const char* name)
+{
+    if (std::strcmp(dir, ".") == 0)
+        return name;
+    std::string path = dir;
+    if (path.back() != '/')
+        path += '/';
+    return path + name;
+}
+
 void check_standard_output()
 {
     int reason = 0;
@@ -165,30 +133,10 @@ void check_standard_output()
     std::exit(1);
 }
 
-void handle_options(int argc, char** argv, const ProgramUsage& usage)
+void check_standard_output_at_exit()
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0) {
-            std::printf("%s\n%s\nSee %s(1).\n", usage_line(usage).c_str(), usage.about,
-                        program_invocation_short_name);
-            check_standard_output();
-            std::exit(0);
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("%s (physics suite) %s\n", program_invocation_short_name, SUITE_VERSION);
-            check_standard_output();
-            std::exit(0);
-        }
-    }
-    if (*usage.arguments == '\0' && argc > 1) {
-        warn("unexpected argument '%s'", argv[1]);
-        print_usage(usage);
-        std::exit(1);
-    }
-    std::atexit(check_standard_output_at_exit);
-}
-
-void print_usage(const ProgramUsage& usage)
-{
-    std::fprintf(stderr, "%s\n", usage_line(usage).c_str());
+    static bool registered = false;
+    if (!registered)
+        std::atexit(check_at_exit);
+    registered = true;
 }
