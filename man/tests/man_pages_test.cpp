@@ -10,6 +10,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -237,6 +238,27 @@ TEST(ManualPages, OneHeaderAndOneOrderOfSections)
         EXPECT_TRUE(!synopsis.empty() && synopsis[0] == ".B " + program) << program;
         const std::vector<std::string> see_also = section(page, "SEE ALSO");
         EXPECT_TRUE(!see_also.empty() && see_also.back() == ".BR physics_suite (7)") << program;
+    }
+}
+
+// Every option that --help lists is described under OPTIONS.
+TEST(ManualPages, OptionsSectionDescribesEveryOptionOfHelp)
+{
+    const std::regex option(R"(^  --([a-z0-9-]+)=)");
+    for (const std::string& program : program_pages()) {
+        ProgramCase help;
+        help.args = {"--help"};
+        const ProgramRun run = run_program(program, help);
+        std::string options;
+        for (const std::string& line : section(page_text(program), "OPTIONS"))
+            options += line + "\n";
+        for (const std::string& line : split_lines(run.out)) {
+            std::smatch m;
+            if (!std::regex_search(line, m, option))
+                continue;
+            EXPECT_NE(options.find("\\-\\-" + m[1].str()), std::string::npos)
+                << program << ": --" << m[1] << " is not under OPTIONS";
+        }
     }
 }
 
