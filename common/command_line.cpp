@@ -38,8 +38,11 @@ std::string shortest(double value, bool single)
     return text;
 }
 
+// Whole numbers in full (100000, not 1e+05), others as short as they read back.
 std::string number_text(double x)
 {
+    if (x == std::floor(x) && std::fabs(x) < 9007199254740992.0)
+        return std::to_string(static_cast<long long>(x));
     return shortest(x, false);
 }
 
@@ -76,12 +79,15 @@ bool inside(double x, const Range& r)
     return (r.low_open ? x > r.low : x >= r.low) && x <= r.high;
 }
 
-// The range narrowed to what the variable can hold.
-Range within(Range r, double low, double high)
+// Why x is refused: the range's own rule, or, when only the variable
+// cannot hold it, that it is out of range.
+std::string refusal(double x, const Range& r, double low, double high)
 {
-    r.low = std::fmax(r.low, low);
-    r.high = std::fmin(r.high, high);
-    return r;
+    if (!inside(x, r))
+        return out_of_range(r);
+    if (x < low || x > high)
+        return "is out of range";
+    return "";
 }
 
 std::string quoted(const char* text)
@@ -92,7 +98,9 @@ std::string quoted(const char* text)
 std::string read_int(const char* text, const Range& range, int& value)
 {
     long wide = 0;
-    std::string why = read_number(text, within(range, INT_MIN, INT_MAX), wide);
+    std::string why = read_number(text, range, wide);
+    if (why.empty())
+        why = refusal(static_cast<double>(wide), range, INT_MIN, INT_MAX);
     if (why.empty())
         value = static_cast<int>(wide);
     return why;
@@ -218,7 +226,6 @@ std::string read_number(const char* text, const Range& range, long& value, int b
         value = all_records;
         return "";
     }
-    const Range r = within(range, static_cast<double>(LONG_MIN), static_cast<double>(LONG_MAX));
     char* end = nullptr;
     errno = 0;
     const long x = std::strtol(text, &end, base);
@@ -226,8 +233,10 @@ std::string read_number(const char* text, const Range& range, long& value, int b
         double real = 0;
         return read_number(text, any_value, real).empty() ? "is not a whole number" : "is not a number";
     }
-    if (errno == ERANGE || !inside(static_cast<double>(x), r))
-        return out_of_range(r);
+    if (!inside(static_cast<double>(x), range))
+        return out_of_range(range);
+    if (errno == ERANGE)
+        return "is out of range";
     value = x;
     return "";
 }
