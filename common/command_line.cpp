@@ -112,6 +112,9 @@ std::string read_float(const char* text, const Range& range, float& value)
     std::string why = read_number(text, range, wide);
     if (why.empty() && !std::isfinite(static_cast<float>(wide)))
         why = "is out of range";
+    // A value that rounds to a float outside the range (1e-50 to 0) is refused too.
+    if (why.empty() && !inside(static_cast<float>(wide), range))
+        why = out_of_range(range);
     if (why.empty())
         value = static_cast<float>(wide);
     return why;

@@ -1,5 +1,5 @@
-// The typed number of terms of pi_series, read as scanf's "%i" reads it:
-// a leading 0 means octal, a leading 0x hexadecimal.
+// The typed number of terms of pi_series, in C's integer notation as "%i"
+// reads it: a leading 0 means octal, a leading 0x hexadecimal.
 #pragma once
 
 #include <istream>
@@ -10,11 +10,12 @@ enum class TermCountStatus { ok, end_of_input, not_a_number, out_of_range };
 struct TermCount {
     TermCountStatus status;
     int value;          // valid when status is ok
-    std::string text;   // the word typed, for messages
+    std::string text;   // the answer typed, for messages
 };
 
-// Reads the first word of in and converts its longest leading integer
-// (optional sign, then a decimal, octal or hexadecimal number); whatever
-// follows in the word is ignored, as "%i" leaves it unread. A number outside
-// the int range is refused rather than wrapped.
+// Skips blanks and empty lines, then reads the rest of that line as the
+// answer. Blanks after the number are allowed; anything else after it ("1e6",
+// "09", "12 terms") makes the answer not a number, never a count read from
+// its first digits. A number outside the int range is refused rather than
+// wrapped.
 TermCount read_term_count(std::istream& in);

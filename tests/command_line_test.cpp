@@ -65,6 +65,7 @@ TEST(CommandLine, TakesOrRefusesEachLine)
         {{"--samples=all"}, ""},
         {{"--points=all"}, "--points: 'all' is not a number"},
         {{"--single-step=1e39"}, "--single-step: '1e39' is out of range"},
+        {{"--single-step=1e-50"}, "--single-step: '1e-50' must be positive"},
         {{"--input="}, "--input: '' is not a file name"},
         {{"--input", "my signal.dat"}, ""},
         {{"--bogus=1"}, "unknown option '--bogus'"},

@@ -73,7 +73,7 @@ MUTATIONS = [
     # integration
     M("simpson-odd-bound", "integration/quadrature.cpp",
       "for (int i = 3; i < n; i += 2)", "for (int i = 3; i <= n; i += 2)"),
-    M("quadrature-x", "integration/quadrature.cpp", "n * w - 6;", "(n - 1) * w - 6;"),
+    M("quadrature-x", "integration/quadrature.cpp", "n * w + lower_limit;", "(n - 1) * w + lower_limit;"),
     M("leibniz-sign", "integration/pi_series.cpp", "i % 2 != 0", "i % 2 == 0"),
     M("e-tolerance", "integration/e_series.cpp", "tolerance = 0.1;", "tolerance = 0.04;"),
     M("term-count-base", "integration/term_count.cpp",
