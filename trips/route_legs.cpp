@@ -1,5 +1,7 @@
 #include "trips/route_legs.h"
 
+#include "common/command_line.h"
+
 LineKind scan_leg_record(const std::string& line, const LegLayout& layout, Leg& leg)
 {
     std::vector<std::string> words = split_words(line);
@@ -15,12 +17,12 @@ LineKind scan_leg_record(const std::string& line, const LegLayout& layout, Leg& 
     return LineKind::record;
 }
 
-LegFile read_legs(std::istream& in, const LegLayout& layout, int count)
+LegFile read_legs(std::istream& in, const LegLayout& layout, long count)
 {
     LegFile file;
     std::string line;
     Leg leg{};
-    while (static_cast<int>(file.legs.size()) < count && std::getline(in, line)) {
+    while ((count == all_records || static_cast<long>(file.legs.size()) < count) && std::getline(in, line)) {
         LineKind kind = scan_leg_record(line, layout, leg);
         if (kind == LineKind::record)
             file.legs.push_back(leg);

@@ -29,5 +29,6 @@ struct LegFile {
     long skipped = 0;        // malformed lines before the last record kept
 };
 
-// Reads up to count legs; lines after the last one needed are not looked at.
-LegFile read_legs(std::istream& in, const LegLayout& layout, int count);
+// Reads up to count legs (every leg of the file when count is all_records);
+// lines after the last one needed are not looked at.
+LegFile read_legs(std::istream& in, const LegLayout& layout, long count);

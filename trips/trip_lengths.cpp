@@ -10,24 +10,33 @@
 namespace {
 // Wide enough for "Ride # %d:  %lf meters \n" of any int and any double.
 constexpr std::size_t line_buffer_size = 400;
+const char* trips_name = trip_file_name;
+const char* output_name = velocity_file_name;
+long max_rides = ride_table_size;
+const Options options = {
+    {"trips", &trips_name, "", "trip records read: ride, time stamp, two coordinates"},
+    {"output", &output_name, "", "distance list written, one ride a line"},
+    {"max-rides", &max_rides, "", "rides kept, the first ones; more are reported and dropped",
+     count_or_all(1)},
+};
 constexpr ProgramUsage usage{
     "", "The path length of every ride in uber.tsv, the sum of the straight steps between\n"
         "its fixes.\n"
-        "Reads uber.tsv; writes rides.txt."};
+        "Reads uber.tsv (--trips); writes rides.txt (--output)."};
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    handle_options(argc, argv, usage);
-    const RideTable table = read_trip_file();
+    handle_options(argc, argv, usage, options);
+    const RideTable table = read_trip_file(trips_name, max_rides);
 
-    std::ofstream out = open_output(velocity_file_name);
+    std::ofstream out = open_output(output_name);
     int k = 0;
     for (const Ride& ride : table.rides) {
         char line[line_buffer_size];
         std::snprintf(line, sizeof line, "Ride # %d:  %lf meters \n", k++, ride.path_length);
         out << line;
     }
-    close_output(out, velocity_file_name);
+    close_output(out, output_name);
     return 0;
 }

@@ -1,11 +1,13 @@
 #include "trips/trip_records.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "common/command_line.h"
 #include "common/errors.h"
 #include "common/files.h"
 
@@ -77,8 +79,10 @@ bool next_trip_record(std::istream& in, TripRecord& record, long& skipped)
     return false;
 }
 
-RideTable read_rides(std::istream& in, int capacity)
+RideTable read_rides(std::istream& in, long capacity)
 {
+    if (capacity == all_records)
+        capacity = LONG_MAX;
     RideTable table;
     TripRecord record{};
     TripRecord previous{};
@@ -141,14 +145,13 @@ void write_velocity_record(std::ostream& out, int ride, double velocity)
     out << line;
 }
 
-RideTable read_trip_file()
+RideTable read_trip_file(const char* name, long max_rides)
 {
-    std::ifstream in = open_input(trip_file_name);
-    const RideTable table = read_rides(in, ride_table_size);
-    check_read(in, trip_file_name);
-    report_skipped(trip_file_name, table.skipped);
-    if (table.rides_seen > ride_table_size)
-        warn("%s holds %ld rides; only the first %d are kept", trip_file_name, table.rides_seen,
-             ride_table_size);
+    std::ifstream in = open_input(name);
+    const RideTable table = read_rides(in, max_rides);
+    check_read(in, name);
+    report_skipped(name, table.skipped);
+    if (table.rides_seen > static_cast<long>(table.rides.size()))
+        warn("%s holds %ld rides; only the first %zu are kept", name, table.rides_seen, table.rides.size());
     return table;
 }

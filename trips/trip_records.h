@@ -12,11 +12,11 @@
 
 #include "trips/record_lines.h"
 
+// The default names of the two files and the default size of the rides
+// tables of trip_speed_sort and trip_lengths.
 constexpr const char* trip_file_name = "uber.tsv";
 constexpr const char* velocity_file_name = "rides.txt";
-
-// The rides tables of trip_speed_sort and trip_lengths.
-constexpr int ride_table_size = 1000;
+constexpr long ride_table_size = 1000;
 
 // Longest time-stamp word kept; a longer one makes its record malformed.
 constexpr std::size_t time_stamp_max = 255;
@@ -64,8 +64,9 @@ struct RideTable {
 
 // Groups the records into rides: a ride is a maximal run of consecutive
 // records with one identifier, so an identifier that comes back opens a new
-// ride. The first record always opens one.
-RideTable read_rides(std::istream& in, int capacity);
+// ride. The first record always opens one. A capacity of all_records keeps
+// every ride.
+RideTable read_rides(std::istream& in, long capacity);
 
 // Last time minus first time, in 32-bit arithmetic (wrapping).
 int ride_duration(const Ride& ride);
@@ -84,7 +85,8 @@ bool next_velocity_record(std::istream& in, VelocityRecord& record, long& skippe
 // Writes "%d  %.15lf \n".
 void write_velocity_record(std::ostream& out, int ride, double velocity);
 
-// The rides of uber.tsv, at most ride_table_size of them; dies when the file
-// cannot be opened or read. One line on standard error for malformed lines
-// and one for rides past the table, which are dropped.
-RideTable read_trip_file();
+// The rides of the named trip record file, at most max_rides of them (every
+// one when it is all_records); dies when the file cannot be opened or read.
+// One line on standard error for malformed lines and one for rides past the
+// table, which are dropped.
+RideTable read_trip_file(const char* name, long max_rides);

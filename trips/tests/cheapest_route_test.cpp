@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "tests/program_runner.h"
 
@@ -79,6 +81,87 @@ TEST(CheapestRoute, LaterFirstLegReplacesAndEveryLastLegAdds)
     EXPECT_EQ(split_lines(run.out).front(), "Cost of shortest travel: 54020");
     EXPECT_NE(run.out.find("Cost of shortest travel: 54300\nShortest distance: sanfrancisco to A to X to new_york"),
               std::string::npos);
+}
+
+// The user's own cities, file names and counts: the cities named are those
+// of the legs the cheapest route joins.
+TEST(CheapestRoute, OwnLegsAndOptions)
+{
+    const std::string nine_routes =
+        "A X 100\nA Y 90\nA Z 80\nB X 10\nB Y 70\nB Z 60\nC X 50\nC Y 40\nC Z 30\n";
+    const std::string over_ceiling =
+        "C Z 99950\nB Y 100000\nA Y 200000\nC X 300000\nA X 99994\nB X 99998\nA Z 99999\nB Z 99999\nC Y 99999\n";
+    const std::string cost_lines = "Cost of shortest travel: 144\nCost of shortest travel: 144\n"
+                                   "Cost of shortest travel: 150\n";
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        std::map<std::string, std::string> files;
+        int status;
+        std::string out;   // how standard output ends
+        std::string err;
+    };
+    const Case cases[] = {
+        {"boston to seattle from files of 2, 3 and 2 legs; equal totals name the first",
+         {"--leg1", "out.txt", "--leg2=mid.txt", "--leg3", "in.txt", "--legs1", "2", "--legs2", "all", "--legs3",
+          "all"},
+         {{"out.txt", "boston chicago 50\nboston denver 60\n"},
+          {"mid.txt", "chicago reno 40\ndenver reno 30\nchicago omaha 20\n"},
+          {"in.txt", "reno seattle 54\nomaha seattle 80\n"}},
+         0, cost_lines + "Shortest distance: boston to chicago to reno to seattle", ""},
+        {"the start city is the one of the last matching first leg",
+         {"--legs2", "1"},
+         {{"leg1.txt", "boston A 1\nportland A 1\nsanfrancisco B 1\n"}, {"leg2.txt", "A X 7\n"},
+          {"leg3.txt", last_legs}},
+         0, "Cost of shortest travel: 13\nShortest distance: portland to A to X to new_york", ""},
+        {"--legs2 3: the cheaper routes after the third are not read",
+         {"--legs2", "3"},
+         {{"leg1.txt", first_legs}, {"leg2.txt", nine_routes}, {"leg3.txt", last_legs}},
+         0,
+         "Cost of shortest travel: 106\nCost of shortest travel: 131\nCost of shortest travel: 131\n"
+         "Shortest distance: sanfrancisco to A to X to new_york",
+         ""},
+        {"a higher --cost-ceiling lets the cheapest total of 100000 be chosen",
+         {"--cost-ceiling", "1000000"},
+         {{"leg1.txt", first_legs}, {"leg2.txt", over_ceiling}, {"leg3.txt", last_legs}},
+         0, "Cost of shortest travel: 300008\nShortest distance: sanfrancisco to A to X to new_york", ""},
+        {"route 0 named while it joins nothing: the cities of the first lines",
+         {"--legs2", "2"},
+         {{"leg1.txt", "boston A 1\nboston B 2\nboston C 3\n"}, {"leg2.txt", "Q Q 5\nA X 200000\n"},
+          {"leg3.txt", "X seattle 5\nY seattle 6\nZ seattle 7\n"}},
+         0, "Cost of shortest travel: 200006\nShortest distance: boston to Q to Q to seattle",
+         "cheapest_route: 1 of the 2 routes of leg2.txt do not join the other legs and are left out\n"},
+        {"--leg-name-max 8 skips a longer city name in the first or last legs",
+         {"--leg-name-max", "8", "--legs1", "all"},
+         {{"leg1.txt", "boston A 1\nsanfrancisco B 2\n"}, {"leg2.txt", nine_routes}, {"leg3.txt", last_legs}},
+         0, "Cost of shortest travel: 131\nShortest distance: boston to A to X to new_york",
+         "cheapest_route: leg1.txt: skipped 1 malformed line\n"
+         "cheapest_route: 6 of the 9 routes of leg2.txt do not join the other legs and are left out\n"},
+        {"--route-name-max 30 reads a stop name of 20 characters",
+         {"--route-name-max", "30", "--legs1", "1", "--legs2", "1"},
+         {{"leg1.txt", "sanfrancisco a_city_name_of_twenty 1\n"}, {"leg2.txt", "a_city_name_of_twenty X 2\n"},
+          {"leg3.txt", last_legs}},
+         0, "Cost of shortest travel: 8\nShortest distance: sanfrancisco to a_city_name_of_twenty to X to new_york",
+         ""},
+        {"--legs1 2 on a file of 1 leg", {"--legs1", "2"},
+         {{"leg1.txt", "sanfrancisco A 1\n"}, {"leg2.txt", nine_routes}, {"leg3.txt", last_legs}},
+         1, "", "cheapest_route: leg1.txt holds only 1 of the 2 legs needed\n"},
+        {"--legs3 all on a file without a leg", {"--legs3", "all", "--leg3", "none.txt"},
+         {{"leg1.txt", first_legs}, {"leg2.txt", nine_routes}, {"none.txt", "\n"}},
+         1, "", "cheapest_route: none.txt holds no legs\n"},
+    };
+    for (const Case& c : cases) {
+        ProgramCase pc = with_files(c.files);
+        pc.args = c.args;
+        const ProgramRun run = run_program("cheapest_route", pc);
+        EXPECT_EQ(run.status, c.status) << c.what;
+        EXPECT_EQ(run.err, c.err) << c.what;
+        if (c.status != 0) {
+            EXPECT_EQ(run.out, "") << c.what;
+        }
+        const std::size_t tail = std::min(run.out.size(), c.out.size());
+        EXPECT_EQ(run.out.substr(run.out.size() - tail), c.out) << c.what;
+    }
 }
 
 TEST(CheapestRoute, BadLegFiles)

@@ -115,6 +115,48 @@ TEST(TripSpeedSort, EmptyMissingAndTooLarge)
     EXPECT_EQ(lines.back(), "1000  6.000000000000000 ");
 }
 
+// Own file names and a ride limit: the first rides are kept, the rest named
+// on standard error, and the default files are neither read nor made.
+TEST(TripSpeedSort, NamedFilesAndRideLimit)
+{
+    std::string five;
+    for (int ride = 1; ride <= 5; ++ride)
+        five += fix(std::to_string(ride), "1:00:00", 0, 0) + fix(std::to_string(ride), "1:00:02", 6 - ride, 0);
+    ProgramCase c = with_files({{"day.tsv", five}, {"uber.tsv", "garbage\n"}}, "\n");
+    c.args = {"--trips", "day.tsv", "--rides", "speeds.txt", "--max-rides", "3"};
+    ProgramRun run = run_program("trip_speed_sort", c);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "trip_speed_sort: day.tsv holds 5 rides; only the first 3 are kept\n");
+    EXPECT_EQ(run.out, "Outputting unsorted velocities to 'speeds.txt'. The first column is the ride number, "
+                       "the second is the velocity. \n");
+    EXPECT_EQ(run.files.count("rides.txt"), 0u);
+    EXPECT_EQ(run.files.at("speeds.txt"), "3  1.500000000000000 \n2  2.000000000000000 \n1  2.500000000000000 \n");
+
+    // Without a limit every ride is kept, in the default rides.txt.
+    c.args = {"--trips=day.tsv", "--max-rides=all"};
+    run = run_program("trip_speed_sort", c);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(count_lines(run.files.at("rides.txt")), 5u);
+
+    std::string many;
+    for (int ride = 1; ride <= 1003; ++ride)
+        many += fix(std::to_string(ride), "1:00:00", 0, 0);
+    run = run_program("trip_lengths", with_files({{"uber.tsv", many}}));
+    EXPECT_EQ(count_lines(run.files.at("rides.txt")), 1000u);
+    c = with_files({{"uber.tsv", many}});
+    c.args = {"--max-rides", "all", "--output", "lengths.txt"};
+    run = run_program("trip_lengths", c);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.files.count("rides.txt"), 0u);
+    EXPECT_EQ(split_lines(run.files.at("lengths.txt")).back(), "Ride # 1002:  0.000000 meters ");
+    c = with_files({{"day.tsv", five}});
+    c.args = {"--trips", "day.tsv", "--max-rides", "2"};
+    run = run_program("trip_lengths", c);
+    EXPECT_EQ(run.err, "trip_lengths: day.tsv holds 5 rides; only the first 2 are kept\n");
+    EXPECT_EQ(run.files.at("rides.txt"), "Ride # 0:  5.000000 meters \nRide # 1:  4.000000 meters \n");
+}
+
 TEST(TripFrequency, HourAndBandEdges)
 {
     const std::string uber = fix("1", "00:00:00", 0, 0) + fix("1", "23:59:59", 0, 0) +
@@ -159,6 +201,21 @@ TEST(TripFrequency, VelocityFileProblems)
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "trip_frequency: cannot open rides.txt: No such file or directory\n");
+}
+
+// Bands of another width and number, from files of other names.
+TEST(TripFrequency, OwnBandsAndFiles)
+{
+    ProgramCase c = with_files({{"day.tsv", fix("1", "05:00:00", 0, 0)},
+                                {"speeds.txt", "1  0 \n2  29.9 \n3  30 \n4  89.9 \n5  90 \n6  -1 \n"}});
+    c.args = {"--trips", "day.tsv", "--rides", "speeds.txt", "--top-velocity", "91", "--bands", "3"};
+    const ProgramRun run = run_program("trip_frequency", c);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    std::vector<int> hours(24, 0);
+    hours[5] = 1;
+    EXPECT_EQ(run.out, hour_lines(hours) + velocity_head +
+                           "[0 to 30]  [2]\n[30 to 60]  [1]\n[60 to 90]  [1]\n[90 to 120]  [2]\n");
 }
 
 TEST(TripLengths, DistanceList)
