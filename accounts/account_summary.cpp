@@ -11,18 +11,32 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
-constexpr int fee = 35;                  // charged once per charged account
-constexpr int balance_list_size = 10;    // entered balances kept for the lists
-const char* const summary_file = "account_summary.txt";
-const char* const balance_list_file = "list_of_account_balances.txt";
+int fee = 35;                                 // dollars, charged once per charged account
+MinimumBalances minimums = usual_minimums;    // dollars
+long balance_list_size = 10;                  // entered balances kept for the lists
+const char* output_dir = ".";
+const char* summary_file = "account_summary.txt";
+const char* balance_list_file = "list_of_account_balances.txt";
+const Options options = {
+    {"fee", &fee, "dollars", "fee charged to an account below its minimum", at_least(0)},
+    {"saving-minimum", &minimums.saving, "dollars", "balance below which a saving account is charged"},
+    {"checking-minimum", &minimums.checking, "dollars",
+     "balance below which a checking account is charged"},
+    {"listed", &balance_list_size, "", "balances kept for the two lists", count_or_all(0)},
+    {"output-dir", &output_dir, "", "folder of the two summary files"},
+    {"summary", &summary_file, "", "summary file written on the answer f"},
+    {"balance-list", &balance_list_file, "", "list of balances written on the answer f"},
+};
 constexpr ProgramUsage usage{
     "", "Asks for one bank account after another, charges the minimum-balance fee where due,\n"
         "and offers a summary of all accounts on the screen, in two files, or not at all.\n"
-        "Reads standard input; writes account_summary.txt and list_of_account_balances.txt\n"
-        "when the summary goes to files."};
+        "Reads standard input; writes account_summary.txt (--summary) and\n"
+        "list_of_account_balances.txt (--balance-list) in --output-dir when the summary\n"
+        "goes to files."};
 
 // Counters are wide so that no number of accounts can overflow them.
 struct Totals {
@@ -121,26 +135,35 @@ void print_summary(std::FILE* to, const Totals& totals)
                      "%.1f%%\n", charged_percentage);
 }
 
-void print_balance_list(std::FILE* to, const float* balances, int listed, int first_number)
+using Balances = std::vector<float>;
+
+bool list_has_room(const Balances& balances)
 {
-    std::fputs("==== List of Account Balances ====\n", to);
-    for (int i = 0; i < listed; ++i)
-        std::fprintf(to, "%3d: $%8.2f\n", first_number + i, balances[i]);
+    return balance_list_size == all_records || balances.size() < static_cast<size_t>(balance_list_size);
 }
 
-void warn_unlisted(const Totals& totals, int listed)
+void print_balance_list(std::FILE* to, const Balances& balances, size_t first_number)
 {
+    std::fputs("==== List of Account Balances ====\n", to);
+    for (size_t i = 0; i < balances.size(); ++i)
+        std::fprintf(to, "%3zu: $%8.2f\n", first_number + i, balances[i]);
+}
+
+void warn_unlisted(const Totals& totals, const Balances& balances)
+{
+    const long long listed = static_cast<long long>(balances.size());
     if (totals.count > listed)
-        warn("the balance list holds the first %d balances; %lld later ones are in the "
+        warn("the balance list holds the first %ld balances; %lld later ones are in the "
              "totals but not listed", balance_list_size, totals.count - listed);
 }
 
 // Exchange sort: ascending, entries moved whole; no comparison can misbehave
 // on a NaN balance.
-void sort_balances(float* balances, int n)
+void sort_balances(Balances& balances)
 {
-    for (int k = 0; k < n; ++k)
-        for (int i = k; i < n; ++i)
+    const size_t n = balances.size();
+    for (size_t k = 0; k < n; ++k)
+        for (size_t i = k; i < n; ++i)
             if (balances[k] > balances[i]) {
                 float entry = balances[k];
                 balances[k] = balances[i];
@@ -149,13 +172,13 @@ void sort_balances(float* balances, int n)
 }
 
 // Opens a summary file with its messages; nullptr when it cannot be created.
-std::FILE* open_summary_file(const char* name, std::FILE* out)
+std::FILE* open_summary_file(const std::string& name, std::FILE* out)
 {
-    std::FILE* file = std::fopen(name, "w");
+    std::FILE* file = std::fopen(name.c_str(), "w");
     if (!file) {
         int reason = errno;
         std::fputs("Error opening file\n", out);
-        warn("cannot create %s: %s", name, std::strerror(reason));
+        warn("cannot create %s: %s", name.c_str(), std::strerror(reason));
         return nullptr;
     }
     std::fputs("Successfully opened file\n", out);
@@ -164,36 +187,37 @@ std::FILE* open_summary_file(const char* name, std::FILE* out)
 
 bool output_account_summary_to_file(const Totals& totals, std::FILE* out)
 {
-    std::FILE* file = open_summary_file(summary_file, out);
+    const std::string name = in_folder(output_dir, summary_file);
+    std::FILE* file = open_summary_file(name, out);
     if (!file)
         return false;
     print_summary(file, totals);
-    close_output(file, summary_file);
+    close_output(file, name.c_str());
     return true;
 }
 
 // The file list keeps entry order and counts from 1.
-bool output_list_of_account_balances(const float* balances, int listed, const Totals& totals,
-                                     std::FILE* out)
+bool output_list_of_account_balances(const Balances& balances, const Totals& totals, std::FILE* out)
 {
-    std::FILE* file = open_summary_file(balance_list_file, out);
+    const std::string name = in_folder(output_dir, balance_list_file);
+    std::FILE* file = open_summary_file(name, out);
     if (!file)
         return false;
-    warn_unlisted(totals, listed);
-    print_balance_list(file, balances, listed, 1);
-    close_output(file, balance_list_file);
+    warn_unlisted(totals, balances);
+    print_balance_list(file, balances, 1);
+    close_output(file, name.c_str());
     return true;
 }
 
 // One account: asked, charged or not, reported, and counted when its type is
 // valid.
-void check_account(std::FILE* in, std::FILE* out, Totals& totals, float* balances, int& listed)
+void check_account(std::FILE* in, std::FILE* out, Totals& totals, Balances& balances)
 {
     std::string holder = get_account_holder(in, out);
     float balance = get_account_balance(in, out);
     char type = get_account_type(in, out);
     float minimum;
-    if (!minimum_balance(type, minimum)) {
+    if (!minimum_balance(type, minimum, minimums)) {
         std::fputs("The account type was invalid\n", out);
         return;
     }
@@ -206,39 +230,38 @@ void check_account(std::FILE* in, std::FILE* out, Totals& totals, float* balance
     }
     print_account_information(out, holder, balance, charged);
     update_account_summary_information(totals.count, totals.amount, balance);
-    if (listed < balance_list_size)
-        balances[listed++] = balance;
+    if (list_has_room(balances))
+        balances.push_back(balance);
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    handle_options(argc, argv, usage);
+    handle_options(argc, argv, usage, options);
     std::FILE* in = stdin;
     std::FILE* out = stdout;
     Totals totals;
-    float balances[balance_list_size];
-    int listed = 0;
+    Balances balances;
 
     do
-        check_account(in, out, totals, balances, listed);
+        check_account(in, out, totals, balances);
     while (!ask_to_exit(in, out));
 
     int status = 0;
     switch (ask_output_choice(in, out)) {
     case 's':
         print_summary(out, totals);
-        warn_unlisted(totals, listed);
-        sort_balances(balances, listed);
-        print_balance_list(out, balances, listed, 0);
+        warn_unlisted(totals, balances);
+        sort_balances(balances);
+        print_balance_list(out, balances, 0);
         break;
     case 'f':
         // The second file is attempted even when the first cannot be created;
         // a write that fails ends the program there (close_output).
         if (!output_account_summary_to_file(totals, out))
             status = 1;
-        if (!output_list_of_account_balances(balances, listed, totals, out))
+        if (!output_list_of_account_balances(balances, totals, out))
             status = 1;
         break;
     case 'z':

@@ -4,13 +4,6 @@
 
 #include "common/errors.h"
 
-namespace {
-
-constexpr float saving_minimum = 1000.0f;
-constexpr float checking_minimum = 500.0f;
-
-}  // namespace
-
 Answer read_word(std::FILE* in, std::string& word)
 {
     int c;
@@ -47,12 +40,12 @@ Answer read_letter(std::FILE* in, bool skip_space, char& letter)
     return n == 1 ? Answer::given : Answer::missing;
 }
 
-bool minimum_balance(char type, float& minimum)
+bool minimum_balance(char type, float& minimum, const MinimumBalances& minimums)
 {
     if (type == 's')
-        minimum = saving_minimum;
+        minimum = minimums.saving;
     else if (type == 'c')
-        minimum = checking_minimum;
+        minimum = minimums.checking;
     else
         return false;
     return true;

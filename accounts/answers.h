@@ -27,6 +27,13 @@ float ask_balance(std::FILE* in, std::FILE* out);
 // first one after any white space, as " %c" reads it.
 Answer read_letter(std::FILE* in, bool skip_space, char& letter);
 
+// The balance below which each account type is charged the fee.
+struct MinimumBalances {
+    float saving;     // type 's'
+    float checking;   // type 'c'
+};
+constexpr MinimumBalances usual_minimums{1000.0f, 500.0f};
+
 // The minimum balance of an account type, 's' saving or 'c' checking; a fee is
 // charged when the balance is strictly below it. False for any other type.
-bool minimum_balance(char type, float& minimum);
+bool minimum_balance(char type, float& minimum, const MinimumBalances& minimums = usual_minimums);

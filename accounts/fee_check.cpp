@@ -7,15 +7,23 @@
 #include <cstdio>
 
 namespace {
+
+MinimumBalances minimums = usual_minimums;   // dollars
+const Options options = {
+    {"saving-minimum", &minimums.saving, "dollars", "balance below which a saving account is charged"},
+    {"checking-minimum", &minimums.checking, "dollars",
+     "balance below which a checking account is charged"},
+};
 constexpr ProgramUsage usage{
     "", "Asks for one account's type and balance and says whether the minimum-balance fee\n"
         "must be charged.\n"
         "Reads standard input; writes no file."};
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    handle_options(argc, argv, usage);
+    handle_options(argc, argv, usage, options);
     std::FILE* in = stdin;
     std::FILE* out = stdout;
 
@@ -27,7 +35,7 @@ int main(int argc, char** argv)
     if (read_letter(in, false, type) == Answer::missing)
         die("end of input before the account type");
     float minimum;
-    if (!minimum_balance(type, minimum)) {
+    if (!minimum_balance(type, minimum, minimums)) {
         std::fputs("You didn't enter the right account type. Please try again.", out);
         return 0;
     }

@@ -24,11 +24,16 @@ std::string usage_line(const ProgramUsage& usage)
     return line;
 }
 
-// The shortest %g form that reads back as the same value, so that --help
-// shows defaults that can be passed back unchanged.
+// Whole numbers in full (100000, not 1e+05), others in the shortest %g form
+// that reads back as the same value, so that --help shows defaults that can
+// be passed back unchanged.
 std::string shortest(double value, bool single)
 {
     char text[40];
+    if (value == std::floor(value) && std::fabs(value) < 9007199254740992.0) {
+        std::snprintf(text, sizeof text, "%.0f", value);
+        return text;
+    }
     for (int digits = 1; digits <= 17; ++digits) {
         std::snprintf(text, sizeof text, "%.*g", digits, value);
         const double back = std::strtod(text, nullptr);
@@ -38,23 +43,15 @@ std::string shortest(double value, bool single)
     return text;
 }
 
-// Whole numbers in full (100000, not 1e+05), others as short as they read back.
-std::string number_text(double x)
-{
-    if (x == std::floor(x) && std::fabs(x) < 9007199254740992.0)
-        return std::to_string(static_cast<long long>(x));
-    return shortest(x, false);
-}
-
 std::string range_text(const Range& r)
 {
     std::string text;
     if (std::isfinite(r.low) && std::isfinite(r.high))
-        text = number_text(r.low) + " to " + number_text(r.high);
+        text = shortest(r.low, false) + " to " + shortest(r.high, false);
     else if (std::isfinite(r.low))
-        text = (r.low_open ? "> " : ">= ") + number_text(r.low);
+        text = (r.low_open ? "> " : ">= ") + shortest(r.low, false);
     else if (std::isfinite(r.high))
-        text = "<= " + number_text(r.high);
+        text = "<= " + shortest(r.high, false);
     if (r.all)
         text += " or all";
     return text;
@@ -66,12 +63,12 @@ std::string out_of_range(const Range& r)
     if (r.low_open && r.low == 0 && !std::isfinite(r.high))
         return "must be positive";
     if (r.low_open)
-        return "must be greater than " + number_text(r.low);
+        return "must be greater than " + shortest(r.low, false);
     if (std::isfinite(r.low) && std::isfinite(r.high))
-        return "must be between " + number_text(r.low) + " and " + number_text(r.high);
+        return "must be between " + shortest(r.low, false) + " and " + shortest(r.high, false);
     if (std::isfinite(r.low))
-        return "must be at least " + number_text(r.low);
-    return "must be at most " + number_text(r.high);
+        return "must be at least " + shortest(r.low, false);
+    return "must be at most " + shortest(r.high, false);
 }
 
 bool inside(double x, const Range& r)

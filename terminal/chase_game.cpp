@@ -1,6 +1,7 @@
 // chase_game: the player "*" moves over a framed board with w, a, s and d; the
 // attacker "~" steps one cell towards the player after every key; the item "@"
 // jumps to a new random cell when the player reaches it. q quits.
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -28,6 +29,14 @@ constexpr int bottom_y = 19;
 constexpr int row_blanks = board_interior - 1;
 
 constexpr const char* loss_message = "You lost. Press 'q' to quit ";
+
+// The seed of the random placements; a game given the same seed and keys
+// replays exactly.
+constexpr long clock_seed = -1;   // the time in seconds
+long seed = clock_seed;
+const Options options = {
+    {"seed", &seed, "", "seed of the random placements", between(0, UINT_MAX), "the clock"},
+};
 constexpr ProgramUsage usage{
     "", "The player * moves over a framed board with w, a, s and d, the attacker ~ follows,\n"
         "the item @ jumps away when reached; q quits.\n"
@@ -52,7 +61,10 @@ void display_item(int x, int y)
 
 void seed_random_generator()
 {
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    if (seed == clock_seed)
+        std::srand(static_cast<unsigned>(std::time(nullptr)));
+    else
+        std::srand(static_cast<unsigned>(seed));
 }
 
 int random_x()
@@ -206,7 +218,7 @@ void redraw_screen(int player_x, int player_y, int item_x, int item_y, int attac
 
 int main(int argc, char** argv)
 {
-    handle_options(argc, argv, usage);
+    handle_options(argc, argv, usage, options);
     enter_raw_mode();
     clear_screen();
     seed_random_generator();

@@ -1,7 +1,10 @@
 #include "tests/program_runner.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -43,15 +46,17 @@ std::string summary(const std::string& count, const std::string& amount,
 
 const std::string list_header = "==== List of Account Balances ====\n";
 
-ProgramRun run_dialogue(const std::string& input, std::vector<std::string> dirs = {})
+ProgramRun run_dialogue(const std::string& input, std::vector<std::string> dirs = {},
+                        std::vector<std::string> args = {})
 {
-    return run_program("account_summary", {{}, {}, dirs, input});
+    return run_program("account_summary", {args, {}, dirs, input});
 }
 
 TEST(AccountSummary, FeeDecisionPerAccount)
 {
     struct Case {
         std::string answers, report;
+        std::vector<std::string> args = {};
     };
     const Case cases[] = {
         {"a 1000 s", no_fee + information("a", "0.0", "$1000.00")},
@@ -63,10 +68,14 @@ TEST(AccountSummary, FeeDecisionPerAccount)
         {"a -100 s", information("a", "-35.0", "-135.00")},
         {"a 700 x", "The account type was invalid\n"},
         {"a 700 S", "The account type was invalid\n"},
+        // 50 / 999.99 = 5.0002%; 35 / 1500 = 2.33%.
+        {"a 999.99 s", information("a", "5.0", "949.99"), {"--fee", "50"}},
+        {"a 1500 s", information("a", "2.3", "1465.00"), {"--saving-minimum=2000"}},
+        {"a 499.99 c", no_fee + information("a", "0.0", "$499.99"), {"--checking-minimum", "0"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answers);
-        ProgramRun run = run_dialogue(c.answers + " y z");
+        ProgramRun run = run_dialogue(c.answers + " y z", {}, c.args);
         EXPECT_EQ(run.out, account_prompts + c.report + exit_question + choice_question + goodbye);
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.files.size(), 0u);
@@ -145,24 +154,64 @@ TEST(AccountSummary, EndOfInputAndBadBalance)
     }
 }
 
-// Twelve accounts of 1 to 12 dollars: the totals count all, the lists the first 10.
-TEST(AccountSummary, MoreThanTenAccounts)
+// Twelve accounts of 1 to 12 dollars: the totals count all, the lists the
+// first 10, or as many as --listed keeps.
+TEST(AccountSummary, MoreAccountsThanTheLists)
 {
     std::string input;
     for (int i = 1; i <= 12; ++i)
         input += "p " + std::to_string(i) + " s " + (i < 12 ? "n " : "y ");
-    const std::string warning = "account_summary: the balance list holds the first 10 balances; "
-                                "2 later ones are in the totals but not listed\n";
+    struct Case {
+        std::vector<std::string> args;
+        int listed;
+        std::string warning;
+    };
+    const std::string held = "account_summary: the balance list holds the first ";
+    const Case cases[] = {
+        {{}, 10, held + "10 balances; 2 later ones are in the totals but not listed\n"},
+        {{"--listed", "3"}, 3, held + "3 balances; 9 later ones are in the totals but not listed\n"},
+        {{"--listed=all"}, 12, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.listed);
+        ProgramRun screen = run_dialogue(input + "s", {}, c.args);
+        EXPECT_NE(screen.out.find(summary("12", "78.00", "538.5", "100.0") + list_header), std::string::npos);
+        char last[40];
+        std::snprintf(last, sizeof last, "%3d: $%8.2f\n", c.listed - 1, c.listed * 1.0);
+        EXPECT_NE(screen.out.find(last), std::string::npos) << last;
+        EXPECT_EQ(screen.out.find(std::to_string(c.listed) + ": $"), std::string::npos);
+        EXPECT_EQ(screen.err, c.warning);
 
-    ProgramRun screen = run_dialogue(input + "s");
-    EXPECT_NE(screen.out.find(summary("12", "78.00", "538.5", "100.0") + list_header), std::string::npos);
-    EXPECT_NE(screen.out.find("  9: $   10.00\n"), std::string::npos);
-    EXPECT_EQ(screen.out.find(" 10: $"), std::string::npos);
-    EXPECT_EQ(screen.err, warning);
+        ProgramRun file = run_dialogue(input + "f", {}, c.args);
+        EXPECT_EQ(count_lines(file.files["list_of_account_balances.txt"]), c.listed + 1u);
+        EXPECT_EQ(file.err, c.warning);
+    }
+}
 
-    ProgramRun file = run_dialogue(input + "f");
-    EXPECT_EQ(count_lines(file.files["list_of_account_balances.txt"]), 11u);
-    EXPECT_EQ(file.err, warning);
+// The accounts of OutputChoices with a fee of 50, charged to bob alone: 400%
+// of his 12.50 and 50 / 1853.50 = 2.7% of the total. The files go where they
+// are told.
+TEST(AccountSummary, FeeAndFilesFromOptions)
+{
+    const std::string answers = "ann 1200.25 c n bob 12.5 s n cy 640.75 c y f";
+    const std::string totals = summary("3", "1853.50", "2.7", "33.3");
+    const std::string in_order = list_header + "  1: $ 1200.25\n  2: $   12.50\n  3: $  640.75\n";
+
+    std::string dir = testing::TempDir() + "account_summary_XXXXXX";
+    ASSERT_NE(mkdtemp(dir.data()), nullptr);
+    ProgramRun placed = run_dialogue(answers, {}, {"--fee", "50", "--output-dir", dir});
+    EXPECT_NE(placed.out.find(information("bob", "400.0", "-37.50")), std::string::npos);
+    EXPECT_EQ(placed.files.size(), 0u);
+    EXPECT_EQ(read_file(dir + "/account_summary.txt"), totals);
+    EXPECT_EQ(read_file(dir + "/list_of_account_balances.txt"), in_order);
+    for (const char* name : {"account_summary.txt", "list_of_account_balances.txt"})
+        std::remove((dir + "/" + name).c_str());
+    rmdir(dir.c_str());
+
+    ProgramRun named = run_dialogue(answers, {}, {"--fee=50", "--summary", "s.txt", "--balance-list", "l.txt"});
+    EXPECT_EQ(named.files.size(), 2u);
+    EXPECT_EQ(named.files["s.txt"], totals);
+    EXPECT_EQ(named.files["l.txt"], in_order);
 }
 
 TEST(AccountSummary, BlockedFileStillWritesTheOther)

@@ -15,6 +15,7 @@ struct FeeCase {
     std::string out;      // after the type prompt
     int status;
     std::string err;
+    std::vector<std::string> args = {};
 };
 
 TEST(FeeCheck, DialoguesAndVerdicts)
@@ -35,10 +36,13 @@ TEST(FeeCheck, DialoguesAndVerdicts)
         {"s\nlots\n", balance_prompt, 1, "fee_check: the account balance is not a number\n"},
         {"s\n", balance_prompt, 1, "fee_check: end of input before the account balance\n"},
         {"", "", 1, "fee_check: end of input before the account type\n"},
+        {"s\n1500\n", balance_prompt + fee, 0, "", {"--saving-minimum", "2000"}},
+        {"c\n499.5\n", balance_prompt + no_fee, 0, "", {"--checking-minimum=499.5"}},
+        {"c\n499.5\n", balance_prompt + fee, 0, "", {"--checking-minimum=499.51", "--saving-minimum=0"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.input);
-        ProgramRun run = run_program("fee_check", {{}, {}, {}, c.input});
+        ProgramRun run = run_program("fee_check", {c.args, {}, {}, c.input});
         EXPECT_EQ(run.out, type_prompt + c.out);
         EXPECT_EQ(run.status, c.status);
         EXPECT_EQ(run.err, c.err);

@@ -1,6 +1,7 @@
 // chase_game with keys piped in. Its placements come from rand seeded with the
-// time in seconds, so every run is replayed from the seeds of the seconds it
-// ran in: the attacker's steps, the item's jumps and every board row must agree.
+// time in seconds, or with --seed, so every run is replayed from the seeds of
+// the seconds it ran in or from its own: the attacker's steps, the item's
+// jumps and every board row must agree.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -160,16 +161,23 @@ std::string replay(unsigned seed, const std::vector<Frame>& frames)
     return "";
 }
 
+// The frames of a finished game: one per key up to q, and once before the first.
+std::vector<Frame> frames_of(const ProgramRun& run, const std::string& keys)
+{
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    const std::vector<Frame> frames = parse_frames(run.out);
+    EXPECT_EQ(frames.size(), keys.substr(0, keys.find('q')).size() + 1) << "one frame per key";
+    return frames;
+}
+
 // Runs the game on the keys and checks its frames against a replay.
 std::vector<Frame> play(const std::string& keys)
 {
     const time_t before = std::time(nullptr);
     const ProgramRun run = run_program("chase_game", {{}, {}, {}, keys, 10});
     const time_t after = std::time(nullptr);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-    const std::vector<Frame> frames = parse_frames(run.out);
-    EXPECT_EQ(frames.size(), keys.substr(0, keys.find('q')).size() + 1) << "one frame per key";
+    const std::vector<Frame> frames = frames_of(run, keys);
     std::string differences;
     for (time_t t = before; t <= after; ++t) {
         const std::string difference = replay(static_cast<unsigned>(t), frames);
@@ -178,6 +186,21 @@ std::vector<Frame> play(const std::string& keys)
         differences += difference + "\n";
     }
     ADD_FAILURE() << differences;
+    return frames;
+}
+
+// A game given --seed: replayed from that seed, the same screens twice, and
+// other screens with the next seed.
+std::vector<Frame> play_seeded(const std::string& keys, unsigned seed)
+{
+    auto run_with = [&keys](unsigned s) {
+        return run_program("chase_game", {{"--seed", std::to_string(s)}, {}, {}, keys, 10});
+    };
+    const ProgramRun run = run_with(seed);
+    EXPECT_EQ(run_with(seed).out, run.out) << "the same seed gives the same screens";
+    EXPECT_NE(run_with(seed + 1).out, run.out) << "another seed places the pieces elsewhere";
+    const std::vector<Frame> frames = frames_of(run, keys);
+    EXPECT_EQ(replay(seed, frames), "");
     return frames;
 }
 
@@ -192,6 +215,7 @@ TEST(ChaseGame, PlayerMovesAndWrapsAround)
         const char* name;
         std::string keys;
         Cell last;
+        long seed = -1;   // none: the clock
     };
     const Case cases[] = {
         {"first pass before any key", "", {20, 10}},
@@ -208,10 +232,12 @@ TEST(ChaseGame, PlayerMovesAndWrapsAround)
         {"down at row 19 stays", repeat(12, 's') + "q", {20, 19}},
         {"keys without a meaning, Enter and upper case", "x\n WASDQ\x1b", {20, 10}},
         {"there and back", "wasd", {20, 10}},
+        {"there and back twice, seeded", "wasdwasd", {20, 10}, 4242},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::vector<Frame> frames = play(c.keys);
+        const std::vector<Frame> frames =
+            c.seed < 0 ? play(c.keys) : play_seeded(c.keys, static_cast<unsigned>(c.seed));
         ASSERT_FALSE(frames.empty());
         EXPECT_EQ(position_line(frames.back().player), position_line(c.last));
     }
