@@ -1,20 +1,30 @@
-// The vehicle and the Earth flown by rocket and launch_trajectory, the forces
-// that act on the vehicle at one instant, and the explicit first-order step.
+// The vehicle and the Earth flown by rocket and launch_trajectory, their
+// options, the forces that act on the vehicle at one instant, and the
+// explicit first-order step.
 #pragma once
 
 #include <cmath>
 
+#include "common/command_line.h"
+
+// The vehicle as launched by default.
+struct Vehicle {
+    double thrust = 26051 * 9.81;      // N: the thrust number 26051 times 9.81
+    double liftoff_mass = 15592;       // kg
+    double propellant_mass = 13326;    // kg, burnt at a constant rate
+    double burn_time = 115;            // s
+    double radius = 0.66;              // m, of the circular cross-section
+    double drag_coefficient = 0.25;
+};
+
+// A sphere whose centre lies at (0, -radius).
+struct Earth {
+    double mass = 5.972e24;    // kg
+    double radius = 6371000;   // m
+};
+
 namespace flight {
-constexpr double area = M_PI * 0.66 * 0.66;       // cross-section, m^2
-constexpr double thrust_number = 26051;            // times 9.81 gives the thrust in N
-constexpr double thrust_gravity = 9.81;            // m/s^2
-constexpr double liftoff_mass = 15592;             // kg
-constexpr double propellant_mass = 13326;          // kg
-constexpr double burn_time = 115;                  // s
-constexpr double drag_coefficient = 0.25;
-constexpr double earth_mass = 5.972e24;            // kg
-constexpr double gravitational_constant = 6.674e-11;
-constexpr double earth_radius = 6371000;           // m; the centre lies at (0, -R)
+constexpr double gravitational_constant = 6.674e-11;   // m^3 kg^-1 s^-2
 }  // namespace flight
 
 struct FlightState {
@@ -32,9 +42,16 @@ struct FlightConditions {
     double inverse_cube;    // r^-3, r the distance from the Earth's centre
 };
 
+// The program's own options followed by those of the vehicle and the Earth.
+Options with_flight_options(Options own, Vehicle& vehicle, Earth& earth);
+
+// Dies, touching nothing, when the vehicle would burn more than its own mass.
+void check_vehicle(const Vehicle& vehicle);
+
 // Propellant burns at a constant rate until the burn time, then the thrust
 // stops and the empty mass stays.
-FlightConditions flight_conditions(double t, const FlightState& s, double air_density);
+FlightConditions flight_conditions(double t, const FlightState& s, double air_density,
+                                   const Vehicle& vehicle, const Earth& earth);
 
 // Velocities move with the given accelerations, positions with the velocity
 // from before the step.
