@@ -14,37 +14,40 @@ struct DecayCount {
 };
 
 // What tells one fit from the other: file names, record count, units, grid
-// and the chi-square band written out.
+// and the chi-square band written out. Each program states its defaults;
+// the options change them.
 struct LifetimeFit {
     ProgramUsage usage;        // the data file argument and the --help text
     const char* grid_name;     // file of the grid points inside the band
-    int records;               // count-time pairs read
+    long records;              // count-time pairs read, or all_records
     double time_scale;         // file unit to seconds
     double n0_step;            // N0 runs from 0 in this step
     double tau_first;          // first tau, s
     double tau_step;           // tau step, s
+    int points;                // grid points along N0 and along tau
     double band_low;           // band written, strict on both sides
     double band_high;
-    double deviate_offset;     // sqrt(2 records - 1)
 };
 
 struct BestPoint {
     double chi_square;
     double n0;
     double tau;
+    int n0_index;    // -1 while no grid point has beaten the start
+    int tau_index;
 };
 
-// Reads up to n count-time pairs by formatted extraction (any white space
-// separates numbers); stops at the first number that does not scan.
-// Returns the number of whole pairs read.
-int read_decay_counts(std::istream& in, int n, std::vector<DecayCount>& counts);
+// Reads up to n count-time pairs (every pair when n is all_records) by
+// formatted extraction (any white space separates numbers); stops at the
+// first number that does not scan. Returns the number of whole pairs read.
+long read_decay_counts(std::istream& in, long n, std::vector<DecayCount>& counts);
 
-// Visits the 1000 x 1000 grid, N0 outer and tau inner, writing every point
-// strictly inside the band to grid as "chi2\tN0\ttau"; returns the best point.
-// Dies naming the grid file when a point could not be written.
+// Visits the points x points grid, N0 outer and tau inner, writing every
+// point strictly inside the band to grid as "chi2\tN0\ttau"; returns the best
+// point. Dies naming the grid file when a point could not be written.
 BestPoint search_grid(const std::vector<DecayCount>& counts, const LifetimeFit& fit,
                       std::ostream& grid);
 
-// The whole program: grid file first, then the argument, the data file, the
-// search and the result line. Returns the exit status.
-int run_lifetime_fit(int argc, char** argv, const LifetimeFit& fit);
+// The whole program: the options, the argument, the data file read whole,
+// then the grid file, the search and the result line. Returns the exit status.
+int run_lifetime_fit(int argc, char** argv, LifetimeFit& fit);

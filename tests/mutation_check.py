@@ -102,8 +102,8 @@ MUTATIONS = [
       "only a chi-square exactly on the band's upper edge changes; the band-edge rows of "
       "lifetime_fit_slow_test catch it"),
     M("deviate-sign", "fitting/lifetime_fit.cpp",
-      "std::sqrt(2.0 * best.chi_square) - fit.deviate_offset",
-      "std::sqrt(2.0 * best.chi_square) + fit.deviate_offset"),
+      "std::sqrt(2.0 * best.chi_square) - deviate_offset",
+      "std::sqrt(2.0 * best.chi_square) + deviate_offset"),
     # montecarlo
     M("walk-draw-order", "montecarlo/walk.cpp",
       "program.step(p, u1, u2);", "program.step(p, u2, u1);"),

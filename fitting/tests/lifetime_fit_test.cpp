@@ -2,6 +2,8 @@
 // data files; the grid-wide edge cases are in lifetime_fit_slow_test.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -89,8 +91,8 @@ TEST(LifetimeFit, BadInvocationsAndDataFiles)
     const BadCase cases[] = {
         {"no argument", meson, with_args({}), 0, "usage: meson_lifetime datafile\n"},
         {"no argument", lepton, with_args({}), 0, "usage: lepton_lifetime datafile\n"},
-        {"missing file", meson, with_args({"absent.txt"}), 1,
-         "meson_lifetime: cannot open absent.txt: No such file or directory\n"},
+        {"a mistyped name", meson, with_args({"mydecay31.txt"}), 1,
+         "meson_lifetime: cannot open mydecay31.txt: No such file or directory\n"},
         {"twelve pairs", meson, with_data(twelve), 1,
          "meson_lifetime: data.txt holds only 12 of the 13 count-time pairs needed\n"},
         {"a count without its time", meson, with_data(twelve + "5"), 1,
@@ -100,14 +102,16 @@ TEST(LifetimeFit, BadInvocationsAndDataFiles)
         {"short for the longer table", lepton, with_data(twelve + twelve), 1,
          "lepton_lifetime: data.txt holds only 24 of the 26 count-time pairs needed\n"},
     };
+    const std::string earlier_grid = "5.49\t37\t3.458e-08\n";
     for (const BadCase& c : cases) {
         SCOPED_TRACE(std::string(c.fit.program) + ": " + c.name);
-        ProgramRun run = run_program(c.fit.program, c.run);
+        ProgramCase with_earlier = c.run;
+        with_earlier.files[c.fit.grid] = earlier_grid;
+        ProgramRun run = run_program(c.fit.program, with_earlier);
         EXPECT_EQ(run.status, c.status);
         EXPECT_EQ(run.err, c.err);
         EXPECT_EQ(run.out, "");
-        ASSERT_EQ(run.files.count(c.fit.grid), 1u) << "the grid file is made first";
-        EXPECT_EQ(run.files[c.fit.grid], "");
+        EXPECT_EQ(run.files[c.fit.grid], earlier_grid) << "the grid file is made only after the data";
     }
 
     ProgramCase blocked_case = with_data(meson_exact);
@@ -116,6 +120,90 @@ TEST(LifetimeFit, BadInvocationsAndDataFiles)
     EXPECT_EQ(blocked.status, 1);
     EXPECT_EQ(blocked.err, "meson_lifetime: cannot create piongrid.txt: Is a directory\n");
     EXPECT_EQ(blocked.out, "");
+}
+
+// Noise-free counts n0 exp(-t / tau) at t = first, first + step, ... in the
+// file's unit, six digits as a user's table would hold them.
+std::string decays(double n0, double tau, double first, double step, int bins)
+{
+    std::string text;
+    for (int k = 0; k < bins; ++k) {
+        const double t = first + k * step;
+        char line[64];
+        std::snprintf(line, sizeof line, "%g %g\n", n0 * std::exp(-t / tau), t);
+        text += line;
+    }
+    return text;
+}
+
+TEST(LifetimeFit, OptionsFitTheUsersDecays)
+{
+    struct OptionCase {
+        const char* name;
+        Fit fit;
+        std::vector<std::string> options;
+        std::string data;
+        std::string n0;        // the best point printed
+        std::string tau;
+        std::string err;
+        std::string deviate = "";   // checked when given
+        std::string grid = "";      // the grid file written, when checked
+        size_t grid_lines = 0;
+    };
+    const std::string n0_edge = "meson_lifetime: best N0 99.9 is on the edge of the grid; widen it with "
+                                "--n0-step or --points\n";
+    const std::string tau_edge = "meson_lifetime: best tau 1.2987e-07 s is on the edge of the grid; widen "
+                                 "it with --tau-step or --points\n";
+    const std::string n0_500 = decays(500, 26, 2, 4, 13);
+    const std::string tau_300 = decays(50, 300, 20, 40, 13);
+    const std::string twenty = decays(50, 26, 2, 4, 20);
+    const OptionCase cases[] = {
+        {"N0 = 500 beyond the default grid", meson, {}, n0_500, "99.9", "1.2987e-07", n0_edge + tau_edge},
+        {"N0 = 500 on a wider grid", meson, {"--n0-step", "1"}, n0_500, "500", "2.6e-08", ""},
+        {"tau = 300 ns beyond the default grid", meson, {}, tau_300, "75.9", "1.2987e-07", tau_edge},
+        {"tau = 300 ns on a wider grid", meson, {"--tau-first=1e-9", "--tau-step", "1e-9"}, tau_300, "50",
+         "3e-07", ""},
+        {"20 records, 13 fitted", meson, {}, twenty, "50", "2.6e-08",
+         "meson_lifetime: fitted the first 13 of the 20 count-time pairs of data.txt; --records all fits "
+         "them all\n"},
+        // All 20 fitted: the deviate's offset becomes sqrt(2 x 20 - 1).
+        {"20 records, all fitted", meson, {"--records", "all"}, twenty, "50", "2.6e-08", "", "-6.24498"},
+        {"20 records, 20 fitted", meson, {"--records", "20"}, twenty, "50", "2.6e-08", "", "-6.24498"},
+        {"times in ns", lepton, {"--time-unit", "1e-9"}, decays(90, 2100.1, 100, 400, 26), "90",
+         "2.1001e-06", ""},
+        // Every point of a 10 x 10 grid inside an open band, in another file.
+        {"small grid, whole band", lepton,
+         {"--points", "10", "--band-low", "-1", "--band-high", "1e300", "--grid", "band.txt"}, lepton_exact,
+         "1.35", "5.41e-08",
+         "lepton_lifetime: best N0 1.35 is on the edge of the grid; widen it with --n0-step or --points\n"
+         "lepton_lifetime: best tau 5.41e-08 s is on the edge of the grid; widen it with --tau-step or "
+         "--points\n",
+         "", "band.txt", 100},
+    };
+    for (const OptionCase& c : cases) {
+        SCOPED_TRACE(std::string(c.fit.program) + ": " + c.name);
+        ProgramCase run_case = with_data(c.data);
+        run_case.args.insert(run_case.args.begin(), c.options.begin(), c.options.end());
+        ProgramRun run = run_program(c.fit.program, run_case);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, c.err);
+        std::vector<std::string> fields;
+        for (size_t start = 0, tab = 0; tab != std::string::npos; start = tab + 1) {
+            tab = run.out.find_first_of("\t\n", start);
+            if (tab != std::string::npos)
+                fields.push_back(run.out.substr(start, tab - start));
+        }
+        ASSERT_EQ(fields.size(), 4u) << run.out;
+        EXPECT_EQ(fields[1], c.n0);
+        EXPECT_EQ(fields[2], c.tau);
+        if (!c.deviate.empty()) {
+            EXPECT_EQ(fields[3], c.deviate);
+        }
+        if (!c.grid.empty()) {
+            EXPECT_EQ(count_lines(run.files[c.grid]), c.grid_lines);
+            EXPECT_EQ(run.files.count(c.fit.grid), 0u);
+        }
+    }
 }
 
 }  // namespace
