@@ -5,28 +5,36 @@
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
+#include <vector>
 
 #include "common/command_line.h"
 #include "montecarlo/cube.h"
 
 namespace {
-constexpr int dimension_bound = 11;   // dimensions 1..10
-constexpr int points = 9999;
-constexpr long seed = 681111;
+int dimensions = 10;
+long points = 9999;
+long seed = 681111;
 constexpr double sqrt_pi = 1.7724538509055159;
+// Beyond 341 dimensions the gamma function of the closed form overflows.
+const Options options = {
+    {"dimensions", &dimensions, "", "highest dimension, from 1 on", between(1, 341)},
+    {"samples", &points, "", "points of the cube drawn", at_least(1)},
+    {"seed", &seed, "", "seed of drand48"},
+};
 constexpr ProgramUsage usage{
-    "", "Monte Carlo volume of the unit ball in dimensions 1 to 10 from one set of 9999\n"
-        "points of the cube, against the closed form.\n"
+    "", "Monte Carlo volume of the unit ball in dimensions 1 to 10 (--dimensions) from one\n"
+        "set of 9999 points (--samples) of the cube, against the closed form.\n"
         "Reads and writes no file."};
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    handle_options(argc, argv, usage);
+    handle_options(argc, argv, usage, options);
+    const int dimension_bound = dimensions + 1;
     srand48(seed);
     // The radius only grows with d, so the count never rises with the dimension.
-    double inside[dimension_bound] = {};
-    for (int k = 1; k <= points; ++k) {
+    std::vector<double> inside(dimension_bound, 0.0);
+    for (long k = 0; k < points; ++k) {
         double r2 = 0.0;
         for (int d = 1; d < dimension_bound; ++d) {
             const double c = cube_coordinate();

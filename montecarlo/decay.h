@@ -5,11 +5,13 @@
 
 #include <vector>
 
-constexpr long decay_seed = 1299811;
-constexpr double decay_time_step = 0.1;
-constexpr double decay_bin_width = 10.0;
-constexpr int decay_end_time = 10000;
-constexpr int decay_bins = static_cast<int>(decay_end_time / decay_bin_width);
+// The generator's seed and the time grid, the same for both programs.
+struct DecayGrid {
+    long seed = 1299811;
+    double step = 0.1;          // time step
+    double bin_width = 10.0;
+    double end_time = 10000;    // the steps run while the time is below it
+};
 
 struct Isotope {
     int atoms;                     // atoms left; 0 or less draws nothing
@@ -22,25 +24,32 @@ Isotope make_isotope(int atoms, double probability);
 
 // Calls step(bin) once for every time step, in order.
 template <class Step>
-void for_each_time_step(Step step)
+void for_each_time_step(const DecayGrid& grid, Step step)
 {
     // Time is accumulated by repeated addition of the step, so a few bins get
-    // 99 or 101 steps; the bin comes from the accumulated time.
-    for (double t = 0.0; decay_end_time > t; t = t + decay_time_step)
-        step(static_cast<int>(t / decay_bin_width));
+    // a step more or less; the bin comes from the accumulated time.
+    for (double t = 0.0; grid.end_time > t; t = t + grid.step)
+        step(static_cast<long>(t / grid.bin_width));
 }
+
+// Dies naming the options when a bin is shorter than a time step (the tables
+// would outgrow the run) or the step too small to advance the time near the
+// end (the run would never end).
+void check_decay_grid(const DecayGrid& grid);
 
 // Number of decays among atoms that draw once each with the given probability.
 int count_decays(int atoms, double probability);
 
 // Seeds the generator and steps the isotopes, in their order within every
 // step, to the end time. Returns the atoms left per bin (stable atoms plus the
-// isotopes' atoms) after the last step of each bin.
-std::vector<double> simulate_decays(std::vector<Isotope>& isotopes, int stable_atoms);
+// isotopes' atoms) after the last step of each bin; the tables end with the
+// last bin a step falls in.
+std::vector<double> simulate_decays(std::vector<Isotope>& isotopes, int stable_atoms, const DecayGrid& grid);
 
-// Leading integer of an argument as atoi reads it (text without digits gives
-// 0); a count below least or beyond the int range dies rather than wraps.
-int atom_count(const char* text, long least);
+// An atom count argument named `what`, a whole number: anything else is
+// refused naming the argument; a count below least or beyond the int range
+// dies naming the count.
+int atom_count(const char* what, const char* text, long least);
 
 // Centre of time bin i.
-double bin_centre(int i);
+double bin_centre(long i, const DecayGrid& grid);

@@ -1,16 +1,23 @@
 // dimension_volume: Monte Carlo volume of the unit ball in NDIM dimensions from
 // NMAX points of the cube [-1, 1)^NDIM; prints the estimate, the cube volume
 // and the fractional error (closed form minus estimate, over the closed form).
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
+#include <vector>
 
 #include "common/command_line.h"
 #include "montecarlo/cube.h"
 
 namespace {
-constexpr long seed = 1299811;
+long seed = 1299811;
 constexpr double pi = 3.141592653589793;
+const Options options = {
+    {"seed", &seed, "", "seed of drand48"},
+};
+// Dimension 0 and no points at all are results (2, and 0/0), not errors.
+constexpr Range count_range = between(0, INT_MAX);
 constexpr ProgramUsage usage{
     "[NDIM][NMAX]", "Monte Carlo volume of the unit ball in NDIM dimensions from NMAX points of the\n"
                     "cube, with the cube's volume and the fractional error.\n"
@@ -29,14 +36,14 @@ double cube_volume(int dimensions)
 
 int main(int argc, char** argv)
 {
-    handle_options(argc, argv, usage);
+    const std::vector<const char*> args = handle_options(argc, argv, usage, options);
     srand48(seed);
-    if (argc < 3) {
+    if (args.size() < 2) {
         print_usage(usage);
         return 0;
     }
-    const int ndim = std::atoi(argv[1]);
-    const int nmax = std::atoi(argv[2]);
+    const int ndim = static_cast<int>(integer_argument("NDIM", args[0], count_range));
+    const int nmax = static_cast<int>(integer_argument("NMAX", args[1], count_range));
 
     // Only the current point matters: its coordinates go straight into the radius.
     double inside = 0.0;

@@ -6,52 +6,67 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
-#include <vector>
 
 #include "common/files.h"
 #include "common/command_line.h"
 #include "montecarlo/cube.h"
 
 namespace {
-constexpr const char* output_name = "pond3.dat";
-constexpr int points = 100000;
-constexpr long seed = 681111;
+const char* output_name = "pond3.dat";
+long points = 100000;
+long seed = 681111;
 constexpr double cube_area = 24.0;
 constexpr double four_pi = 12.566370614359172;
 constexpr double pi = 3.141592653589793;
+const Options options = {
+    {"output", &output_name, "", "sampled points written, inside then outside"},
+    {"samples", &points, "", "points of the cube drawn", at_least(1)},
+    {"seed", &seed, "", "seed of drand48"},
+};
 constexpr ProgramUsage usage{
     "", "Monte Carlo area of the unit sphere inscribed in the cube [-1, 1)^3 from 100000\n"
-        "points; prints it with an error figure.\n"
-        "Reads nothing; writes the points, inside then outside, to pond3.dat."};
+        "points (--samples); prints it with an error figure.\n"
+        "Reads nothing; writes the points, inside then outside, to pond3.dat (--output)."};
 
 struct Point {
     double x, y, z, r;
 };
 
-void write_points(std::ostream& out, const std::vector<Point>& sample, bool inside)
+Point draw_point()
 {
-    for (const Point& p : sample)
+    Point p;
+    p.x = cube_coordinate();
+    p.y = cube_coordinate();
+    p.z = cube_coordinate();
+    p.r = std::sqrt((p.x * p.x + p.y * p.y) + p.z * p.z);
+    return p;
+}
+
+// The same seed draws the same points again, so a block is written from a
+// fresh pass rather than from stored points: memory stays the same for any
+// number of samples.
+void write_points(std::ostream& out, bool inside)
+{
+    srand48(seed);
+    for (long i = 0; i < points; ++i) {
+        const Point p = draw_point();
         if ((p.r <= 1.0) == inside) {
             out << p.x << " " << p.y << " " << p.z << std::endl;
             check_output(out, output_name);
         }
+    }
 }
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    handle_options(argc, argv, usage);
+    handle_options(argc, argv, usage, options);
     std::ofstream out = open_output(output_name);
     srand48(seed);
-    std::vector<Point> sample(points);
     double inside = 0.0;
     double total = 0.0;
-    for (Point& p : sample) {
-        p.x = cube_coordinate();
-        p.y = cube_coordinate();
-        p.z = cube_coordinate();
-        p.r = std::sqrt((p.x * p.x + p.y * p.y) + p.z * p.z);
-        inside += p.r <= 1.0 ? 1.0 : 0.0;
+    for (long i = 0; i < points; ++i) {
+        inside += draw_point().r <= 1.0 ? 1.0 : 0.0;
         total += 1.0;
     }
     const double area = (inside / total) * cube_area;
@@ -61,9 +76,9 @@ int main(int argc, char** argv)
     std::cout.precision(9);
     std::cout << area << " , fractional error= " << error << std::endl;
 
-    write_points(out, sample, true);
+    write_points(out, true);
     out << "\n\n";
-    write_points(out, sample, false);
+    write_points(out, false);
     close_output(out, output_name);
     std::cerr << "data stored in " << output_name << std::endl;
     return 0;

@@ -24,6 +24,7 @@ struct WalkProgram {
     const char* about;                                  // --help text after the usage line
 };
 
-// Runs the walks with the seed from the first argument (atoi) or the default,
-// writes both files and the closing messages; returns the exit status.
+// Reads the options (--seed, --steps, --walks, --output-dir) and the seed
+// argument, which replaces the default seed; runs the walks, writes both
+// files and the closing messages; returns the exit status.
 int run_walks(int argc, char** argv, const WalkProgram& program);

@@ -18,9 +18,10 @@ void two_angle_step(Position& p, double u1, double u2)
 
 constexpr WalkProgram plane{"walk2d.dat", "walkpath2d.dat", "0 0.0 0.0", 2,
                             two_angle_step, PathRule::end_of_every_walk,
-                            "Mean distance after every step count of 100 random walks of 1000 steps in the\n"
-                            "plane; seed replaces the default seed.\n"
-                            "Reads nothing; writes walk2d.dat and the end point of every walk to walkpath2d.dat."};
+                            "Mean distance after every step count of 100 random walks (--walks) of 1000\n"
+                            "steps (--steps) in the plane; seed replaces the default seed (--seed).\n"
+                            "Reads nothing; writes walk2d.dat and the end point of every walk to\n"
+                            "walkpath2d.dat, both in the folder --output-dir."};
 }  // namespace
 
 int main(int argc, char** argv)

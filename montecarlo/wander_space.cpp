@@ -22,9 +22,11 @@ void unit_step(Position& p, double u1, double u2)
 
 constexpr WalkProgram space{"walk3d.dat", "walkpath3d.dat", "0 0.0 0.0 0.0", 3,
                             unit_step, PathRule::every_step_of_recorded_walk,
-                            "Mean distance after every step count of 100 random walks of 1000 unit steps in\n"
-                            "space, directions uniform over the sphere; seed replaces the default seed.\n"
-                            "Reads nothing; writes walk3d.dat and the path of one walk to walkpath3d.dat."};
+                            "Mean distance after every step count of 100 random walks (--walks) of 1000 unit\n"
+                            "steps (--steps) in space, directions uniform over the sphere; seed replaces the\n"
+                            "default seed (--seed).\n"
+                            "Reads nothing; writes walk3d.dat and the path of one walk to walkpath3d.dat,\n"
+                            "both in the folder --output-dir."};
 }  // namespace
 
 int main(int argc, char** argv)

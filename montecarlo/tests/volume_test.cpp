@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/program_runner.h"
@@ -36,7 +39,7 @@ TEST(DimensionVolume, ResultLines)
         {{"3", "10000"}, "3 dimensions, Vsphere= 4.2264  Vtot= 8 fractional error= -0.00897868\n"},
         // No coordinate: every point inside, cube 2, closed form 1.
         {{"0", "100"}, "0 dimensions, Vsphere= 2  Vtot= 2 fractional error= -1\n"},
-        {{"abc", "10", "extra"}, "0 dimensions, Vsphere= 2  Vtot= 2 fractional error= -1\n"},
+        {{"0", "10", "extra"}, "0 dimensions, Vsphere= 2  Vtot= 2 fractional error= -1\n"},
         {{"1", "100"}, "1 dimensions, Vsphere= 2  Vtot= 2 fractional error= -1.11022e-16\n"},
         {{"2", "1000"}, "2 dimensions, Vsphere= 3.136  Vtot= 4 fractional error= 0.0017802\n"},
         // 0 of 0 points: the estimate is 0/0.
@@ -59,6 +62,67 @@ TEST(DimensionVolume, ResultLines)
         EXPECT_EQ(run.err, "usage: dimension_volume [NDIM][NMAX]\n");
         EXPECT_EQ(run.status, 0);
     }
+}
+
+TEST(DimensionVolume, ArgumentsThatAreNoCountAreRefused)
+{
+    struct Case {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    const std::string try_help = "Try 'dimension_volume --help'.\n";
+    const Case cases[] = {
+        {{"abc", "10", "extra"}, "dimension_volume: NDIM: 'abc' is not a number\n"},
+        {{"3", "1e6"}, "dimension_volume: NMAX: '1e6' is not a whole number\n"},
+        {{"3", "-5"}, "dimension_volume: NMAX: '-5' must be between 0 and 2147483647\n"},
+        {{"-3", "10"}, "dimension_volume: NDIM: '-3' must be between 0 and 2147483647\n"},
+        {{"3", "99999999999"}, "dimension_volume: NMAX: '99999999999' must be between 0 and 2147483647\n"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = run_program("dimension_volume", {c.args, {}, {}, ""});
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, c.err + try_help);
+        EXPECT_EQ(run.status, 1);
+    }
+}
+
+// The seed options: the default given reproduces the run, another seed changes it.
+TEST(Volumes, SeedOption)
+{
+    const std::vector<std::pair<const char*, std::vector<std::string>>> runs = {
+        {"ball_volume", {}}, {"dimension_volume", {"3", "10000"}}};
+    const std::vector<std::string> defaults = {"--seed=681111", "--seed=1299811"};
+    for (size_t k = 0; k < runs.size(); ++k) {
+        auto out = [&](const std::string& seed) {
+            std::vector<std::string> args = runs[k].second;
+            if (!seed.empty())
+                args.insert(args.begin(), seed);
+            return run_program(runs[k].first, {args, {}, {}, ""}).out;
+        };
+        EXPECT_EQ(out(defaults[k]), out(""));
+        EXPECT_NE(out("--seed=7"), out(""));
+        EXPECT_EQ(out("--seed=7"), out("--seed=7"));
+    }
+}
+
+TEST(BallVolume, SamplesAndDimensions)
+{
+    // With 8 points every estimate is 2^d times a multiple of 1/8.
+    const ProgramRun eight = run_program("ball_volume", {{"--samples=8"}, {}, {}, ""});
+    const std::vector<std::string> lines = split_lines(eight.out);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[0], " 1 2 2 1.11022e-16");
+    for (const std::string& line : lines) {
+        std::istringstream in(line);
+        double d, estimate;
+        in >> d >> estimate;
+        const double inside = estimate * 8 / std::pow(2.0, d);
+        EXPECT_EQ(inside, std::round(inside)) << line;
+        EXPECT_TRUE(inside >= 0 && inside <= 8) << line;
+    }
+    const ProgramRun three = run_program("ball_volume", {{"--dimensions", "3"}, {}, {}, ""});
+    EXPECT_EQ(split_lines(three.out).size(), 3u);
+    EXPECT_EQ(split_lines(three.out)[0], " 1 2 2 1.11022e-16");
 }
 
 }  // namespace

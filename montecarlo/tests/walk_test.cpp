@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/program_runner.h"
@@ -56,7 +58,12 @@ TEST(Walks, UserSeeds)
     const Case cases[] = {
         // The first draw is below 0.01: walk 0 does not exist, only the start line.
         {{"9"}, "Using user seed= 9\n", 0, 1},
-        {{"abc", "ignored"}, "Using user seed= 0\n", 17, 1001},
+        {{"0", "ignored"}, "Using user seed= 0\n", 17, 1001},
+        {{"-7"}, "Using user seed= -7\n", 7, 1001},
+        // The option gives the same walks; the seed argument replaces it.
+        {{"--seed=9"}, "Using user seed= 9\n", 0, 1},
+        {{"--seed=5", "9"}, "Using user seed= 9\n", 0, 1},
+        {{"--seed=94180717"}, "Using default seed= 94180717\n", 96, 1001},
         {{"94180717"}, "Using user seed= 94180717\n", 96, 1001},
     };
     for (const Case& c : cases) {
@@ -67,6 +74,51 @@ TEST(Walks, UserSeeds)
             EXPECT_EQ(count_lines(run.files.at(w.distance_file)), 1001u);
             const bool space = w.program == walkers[0].program;
             EXPECT_EQ(count_lines(run.files.at(w.path_file)), space ? c.space_path_lines : 101u);
+        }
+    }
+}
+
+TEST(Walks, StepsWalksAndOutputFolder)
+{
+    for (const Walker& w : walkers) {
+        const bool space = w.program == walkers[0].program;
+        // Seed 5 records walk 1 of 2.
+        const ProgramRun run = run_program(w.program, {{"--steps=10", "--walks", "2", "5"}, {}, {}, ""});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "Using user seed= 5\n" + closing(w, 1));
+        EXPECT_EQ(count_lines(run.files.at(w.distance_file)), 11u);
+        EXPECT_EQ(count_lines(run.files.at(w.path_file)), space ? 11u : 3u);
+        // The walk count divides the sums: over one walk the error column,
+        // the mean over its square root, is the mean itself.
+        const ProgramRun one = run_program(w.program, {{"--walks=1", "--steps=20"}, {}, {}, ""});
+        for (const std::string& line : split_lines(one.files.at(w.distance_file))) {
+            std::istringstream in(line);
+            std::string step, mean, error;
+            in >> step >> mean >> error;
+            EXPECT_EQ(mean, error) << line;
+        }
+
+        const ProgramRun in_dir = run_program(w.program, {{"--output-dir=out"}, {}, {"out"}, ""});
+        EXPECT_EQ(in_dir.status, 0);
+        EXPECT_EQ(in_dir.files.count(w.distance_file), 0u);
+        EXPECT_NE(in_dir.err.find(std::string("data stored in out/") + w.distance_file + "\n"), std::string::npos)
+            << in_dir.err;
+        EXPECT_NE(in_dir.err.find(std::string(" stored in out/") + w.path_file + "\n"), std::string::npos);
+    }
+}
+
+TEST(Walks, SeedsThatAreNoIntegerAreRefused)
+{
+    for (const Walker& w : walkers) {
+        const std::string try_help = std::string("Try '") + w.program + " --help'.\n";
+        for (const auto& [seed, why] : std::vector<std::pair<std::string, std::string>>{
+                 {"abc", "is not a number"},
+                 {"7.5", "is not a whole number"},
+                 {"99999999999", "must be between -2147483648 and 2147483647"}}) {
+            const ProgramRun run = run_program(w.program, {{seed}, {}, {}, ""});
+            EXPECT_EQ(run.status, 1);
+            EXPECT_EQ(run.err, std::string(w.program) + ": seed: '" + seed + "' " + why + "\n" + try_help);
+            EXPECT_TRUE(run.files.empty());
         }
     }
 }
