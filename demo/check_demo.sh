@@ -3,7 +3,8 @@
 # every figure script (the accuracy studies' included) gave a non-empty PNG,
 # index.html shows every figure, every src and href of index.html names a
 # file of the output folder (or an anchor of the page), every program links
-# its manual page and every study has a measured slope. Where a headless
+# its manual page (section 1phys; the dispatcher's, section 1, too) and every
+# study has a measured slope. Where a headless
 # Chromium is installed, it renders the page at a desktop and a phone width
 # and must load it without error (skipped otherwise).
 # Usage: demo/check_demo.sh [BUILD_DIR [OUTPUT_DIR]]
@@ -12,17 +13,24 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/release}
 out=$(cd "${2:-$root/demo-output}" && pwd) || exit 1
 problems=0
+# The programs: in bin/ of a build tree, where physics-suite names them in an
+# installation.
+bin=$build/bin
+[ -x "$bin/physics-suite" ] && bin=$("$bin/physics-suite" --path)
 
-for exe in "$build"/bin/*; do
+for exe in "$bin"/*; do
     name=$(basename "$exe")
-    [ "$name" = make_sample_data ] && continue
+    case $name in make_sample_data | physics-suite) continue ;; esac
     if [ ! -e "$out/$name.stdout" ]; then
         echo "check: $name was not run by the demo"; problems=$((problems + 1))
     fi
-    if ! grep -q "href=\"man/$name.1.html\"" "$out/index.html"; then
+    if ! grep -q "href=\"man/$name.1phys.html\"" "$out/index.html"; then
         echo "check: index.html does not link the manual page of $name"; problems=$((problems + 1))
     fi
 done
+if ! grep -q 'href="man/physics-suite.1.html"' "$out/index.html"; then
+    echo "check: index.html does not link the manual page of physics-suite"; problems=$((problems + 1))
+fi
 for script in "$root"/plots/*.gp; do
     name=$(basename "$script" .gp)
     if [ ! -s "$out/$name.png" ]; then

@@ -4,15 +4,19 @@
 # the run: the summary table, the estimates beside their true values, and
 # every figure with its caption.
 # Usage: demo/run_demo.sh [BUILD_DIR [OUTPUT_DIR]]
-#   BUILD_DIR   a built tree, or the prefix of an installed suite: programs
-#               in BUILD_DIR/bin (default: build/release of the source tree,
-#               or the prefix this script is installed under)
+#   BUILD_DIR   a built tree, or the prefix of an installed suite: the
+#               programs are where BUILD_DIR/bin/physics-suite finds them
+#               (default: build/release of the source tree, or the prefix
+#               this script is installed under)
 #   OUTPUT_DIR  made when missing (default: demo-output in the current
 #               directory); an existing folder is used, and cleared, only when
 #               it is empty or an earlier demo run left its marker file
 #               .physics-suite-demo there: the demo deletes nothing it did not make
 # Each program's standard output and error are kept as NAME.stdout and
 # NAME.stderr. A program or figure that fails makes the demo fail, naming it.
+# The demo installs nothing: without gnuplot it writes every data file and the
+# page, and says which figures it skipped (scripts/install-deps.sh installs
+# gnuplot and groff).
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -20,7 +24,12 @@ default_build=$root/build/release
 [ -d "$default_build/bin" ] || default_build=$root/../..
 build=$(cd "${1:-$default_build}" && pwd) || exit 1
 out=${2:-demo-output}
+# An installation keeps the programs out of bin/, in the folder the
+# dispatcher names; a build tree has them in bin/ beside it.
 bin=$build/bin
+if [ -x "$bin/physics-suite" ]; then
+    bin=$("$bin/physics-suite" --path) || exit 1
+fi
 
 marker=.physics-suite-demo
 if [ -d "$out" ] && [ -n "$(ls -A "$out")" ] && [ ! -f "$out/$marker" ]; then
@@ -33,24 +42,12 @@ cd "$out" || exit 1
 find . -mindepth 1 -delete || exit 1
 touch "$marker"
 
-# gnuplot renders the figures, groff's html device the manual pages; as root on
-# Debian each is installed when missing.
-if ! command -v gnuplot >/dev/null && [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null; then
-    echo "Installing gnuplot-nox for the figures"
-    { apt-get update && apt-get install -y --no-install-recommends gnuplot-nox; } >gnuplot-install.log 2>&1 ||
-        echo "demo: could not install gnuplot-nox (see gnuplot-install.log)" >&2
-fi
+# gnuplot renders the figures, groff's html device the manual pages; either
+# may be missing (the demo then goes on without it and says so).
 have_gnuplot=$(command -v gnuplot || true)
-have_groff_html() {
-    groff -Thtml </dev/null >/dev/null 2>&1
-}
-if ! have_groff_html && [ "$(id -u)" = 0 ] && command -v apt-get >/dev/null; then
-    echo "Installing groff for the manual pages"
-    { apt-get update && apt-get install -y --no-install-recommends groff; } >groff-install.log 2>&1 ||
-        echo "demo: could not install groff (see groff-install.log)" >&2
-fi
+skipped_figures=()
 groff_html=false
-have_groff_html && groff_html=true
+groff -Thtml </dev/null >/dev/null 2>&1 && groff_html=true
 
 sections=()                 # section ids in page order
 declare -A section_title section_text section_notes
@@ -103,7 +100,10 @@ run_step() {
 # this folder by name) into NAME.png.
 plot_step() {
     local name=$1 caption=$2
-    [ -n "$have_gnuplot" ] || return 0
+    if [ -z "$have_gnuplot" ]; then
+        skipped_figures+=("$name")
+        return 0
+    fi
     if gnuplot -c "$root/plots/$name.gp" "$name.png" 2>"$name.plot.log" && [ -s "$name.png" ]; then
         rm -f "$name.plot.log"
         figures+=("$current_section|$name|$caption")
@@ -188,11 +188,20 @@ relative_error() {
         if (e ~ /^[-+]?[0-9]*\.?[0-9]+([eE][-+]?[0-9]+)?$/ && t + 0 != 0) printf "%+.1e", (e - t) / t }'
 }
 
-# Where the manual page NAME.SECTION lives: the source tree's man/, or the
-# share/man of the installation this demo belongs to (compressed there).
+# The section of a page: the programs' pages are in the suite's own section
+# 1phys, the dispatcher's in 1.
+page_section() {
+    if [ "$1" = physics-suite ]; then echo 1; else echo 1phys; fi
+}
+
+# Where the manual page NAME.SECTION lives, as installed (section 1phys
+# written into the programs' pages): the build tree's man/pages, or the
+# share/man of the installation this demo belongs to (compressed in both);
+# the source tree's man/ for the pages it holds as they are installed.
 manual_source() {
-    local page
-    for page in "$root/man/$1.$2" "$root/../man/man$2/$1.$2.gz" "$root/../man/man$2/$1.$2"; do
+    local page dir=man${2%%[!0-9]*}
+    for page in "$build/man/pages/$1.$2.gz" "$root/../man/$dir/$1.$2.gz" "$root/../man/$dir/$1.$2" \
+            "$root/man/$1.$2"; do
         [ -f "$page" ] && { echo "$page"; return 0; }
     done
     return 1
@@ -217,9 +226,10 @@ render_manual() {
     fi
 }
 
-# manual_link NAME SECTION: the program's name, linked to its rendered page.
+# manual_link NAME [SECTION]: the program's name, linked to its rendered page.
 manual_link() {
-    if [ -s "man/$1.$2.html" ]; then link "man/$1.$2.html" "$1"; else html "$1"; fi
+    local section=${2:-$(page_section "$1")}
+    if [ -s "man/$1.$section.html" ]; then link "man/$1.$section.html" "$1"; else html "$1"; fi
 }
 
 write_page() {
@@ -229,9 +239,10 @@ write_page() {
     mkdir -p man
     for row in "${runs[@]}"; do
         IFS='|' read -r id name _ <<<"$row"
-        render_manual "$name" 1
+        render_manual "$name" 1phys
     done
-    render_manual make_sample_data 1
+    render_manual make_sample_data 1phys
+    render_manual physics-suite 1
     render_manual physics_suite 7
     {
         echo '<!DOCTYPE html>'
@@ -246,8 +257,10 @@ write_page() {
         echo '<h1>Physics suite demo run</h1>'
         echo "<p>Every program of the suite, run on the generated sample data in this folder on $(html "$(date -u '+%Y-%m-%d %H:%M UTC')"),"
         echo "followed by accuracy studies of its methods. Each section below says what its programs compute, gives their estimates beside the true values"
-        echo "the sample data were made with, and shows their figures. The manual pages are linked from the program names; $(manual_link physics_suite 7) is the overview.</p>"
-        [ -n "$have_gnuplot" ] || echo '<p class="failed">gnuplot was not available: no figures were rendered.</p>'
+        echo "the sample data were made with, and shows their figures. The manual pages are linked from the program names; $(manual_link physics_suite 7) is the overview."
+        echo "An installation reaches every program as $(manual_link physics-suite) NAME.</p>"
+        [ ${#skipped_figures[@]} -eq 0 ] ||
+            echo "<p class=\"failed\">gnuplot is not installed here, so these figures were not rendered: $(html "${skipped_figures[*]}").</p>"
         echo '<nav><h2>Contents</h2><ol><li><a href="#programs">Programs</a></li>'
         for id in "${sections[@]}"; do
             echo "<li><a href=\"#$id\">$(html "${section_title[$id]}")</a></li>"
@@ -255,13 +268,13 @@ write_page() {
         echo '</ol></nav>'
 
         echo '<h2 id="programs">Programs</h2>'
-        echo "<p>$(manual_link make_sample_data 1) wrote the inputs:"
+        echo "<p>$(manual_link make_sample_data) wrote the inputs:"
         for file in $sample_files; do echo "$(link "$file")"; done
         echo '</p><div class="scroll"><table><tr><th>program</th><th>section</th><th>exit status</th><th>seconds</th><th>files written</th><th>terminal output</th></tr>'
         for row in "${runs[@]}"; do
             IFS='|' read -r id name status seconds files <<<"$row"
             [ "$status" = 0 ] || status="<span class=\"failed\">$status</span>"
-            echo "<tr><td>$(manual_link "$name" 1)</td><td><a href=\"#$id\">$(html "${section_title[$id]}")</a></td><td>$status</td><td>$seconds</td><td>"
+            echo "<tr><td>$(manual_link "$name")</td><td><a href=\"#$id\">$(html "${section_title[$id]}")</a></td><td>$status</td><td>$seconds</td><td>"
             for file in $files; do echo "$(link "$file")"; done
             echo '</td><td>'
             for file in "$name.stdout" "$name.stderr"; do [ -s "$file" ] && echo "$(link "$file")"; done
@@ -332,10 +345,10 @@ for row in "${accuracy[@]}"; do
     printf '%-24s %-40s %9s %s\n' "$name" "$work" "$measured" "$theory"
 done
 echo
-if [ -n "$have_gnuplot" ]; then
+if [ ${#skipped_figures[@]} -eq 0 ]; then
     echo "${#figures[@]} figures rendered."
 else
-    echo "gnuplot not found and not installable here: no figures rendered (apt-get install gnuplot-nox)."
+    echo "gnuplot is not installed: skipped the figures ${skipped_figures[*]} (scripts/install-deps.sh installs it)."
 fi
 echo "Outputs are in $out; open $out/index.html for the whole run."
 if [ ${#failed[@]} -gt 0 ]; then

@@ -66,6 +66,8 @@ const std::vector<FileUse> file_uses = {
     {"display", {}, "sfq", {}, {}},
     {"face_banner", {}, "", {}, {}},
 
+    {"physics-suite", {}, "", {}, {}},
+
     {"make_sample_data", {}, "", {},
      {"Crab.dat", "pulsar.dat", "cellphone.dat", "481X2t.txt", "pion.dat", "muon.dat", "uber.tsv",
       "leg1.txt", "leg2.txt", "leg3.txt"}},

@@ -83,6 +83,10 @@ TEST_P(FileTable, WritesItsFilesAndNeedsItsInputs)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryProgram, FileTable, testing::ValuesIn(file_uses),
-                         [](const testing::TestParamInfo<FileUse>& info) { return info.param.program; });
+                         [](const testing::TestParamInfo<FileUse>& info) {
+                             std::string name = info.param.program;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
 
 }  // namespace

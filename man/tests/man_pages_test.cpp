@@ -188,7 +188,9 @@ TEST_P(PageRendering, WithoutWarnings)
 INSTANTIATE_TEST_SUITE_P(EveryPage, PageRendering, testing::ValuesIn(all_pages()),
                          [](const testing::TestParamInfo<std::string>& info) {
                              std::string name = info.param;
-                             name[name.find('.')] = '_';
+                             for (char& ch : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(ch)))
+                                     ch = '_';
                              return name;
                          });
 
