@@ -8,21 +8,34 @@
 #include "spectral/spectrum.h"
 
 namespace {
-constexpr const char* input_name = "Crab.dat";
-constexpr const char* output_name = "fcrab.txt";
-constexpr int samples = 148282;
-constexpr FrequencyGrid grid{1.0, 1000.0, 0.1};
+const char* input_name = "Crab.dat";
+const char* output_name = "fcrab.txt";
+long samples = 148282;
+double first_frequency = 1.0;
+double frequency_limit = 1000.0;
+double frequency_step = 0.1;
 constexpr Peak peak_start{-100.0, 30.0};
+const Options options = {
+    {"input", &input_name, "", "light curve read: time-value pairs"},
+    {"output", &output_name, "", "spectrum written: f, cosine and sine coefficients, log10 power"},
+    {"samples", &samples, "", "time-value pairs read", pair_count(2)},
+    {"from", &first_frequency, "Hz", "first frequency of the grid"},
+    {"to", &frequency_limit, "Hz", "end of the grid, itself left out"},
+    {"step", &frequency_step, "Hz", "step of the frequency grid", positive},
+};
 constexpr ProgramUsage usage{
-    "", "Power spectrum of the Crab pulsar light curve from 1 to 999.9 in steps of 0.1;\n"
-        "prints the mean of the series, then the strongest log10 power and its frequency.\n"
-        "Reads Crab.dat; writes fcrab.txt."};
+    "", "Power spectrum of a light curve on a frequency grid, by default the Crab pulsar's\n"
+        "from 1 to 999.9 Hz in steps of 0.1; prints the mean of the series, then the\n"
+        "strongest log10 power and its frequency.\n"
+        "Reads Crab.dat (--input); writes fcrab.txt (--output)."};
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    handle_options(argc, argv, usage);
-    Series series = read_series(input_name, samples);
+    handle_options(argc, argv, usage, options);
+    const FrequencyGrid grid{first_frequency, frequency_limit, frequency_step};
+    check_grid(grid);
+    Series series = read_series(input_name, samples, 2);
     const double mean = remove_mean(series.y);
     std::cout << mean << std::endl;
     // Lost output stops the run before the long transform.

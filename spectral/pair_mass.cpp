@@ -2,14 +2,18 @@
 
 #include <cmath>
 
-int read_pair_events(std::istream& in, int n, std::vector<PairEvent>& events)
+#include "common/command_line.h"
+
+long read_pair_events(std::istream& in, long n, std::vector<PairEvent>& events)
 {
     events.clear();
     PairEvent e;
-    while (static_cast<int>(events.size()) < n &&
+    // Blanks are passed first, so that an input ending after a whole event
+    // leaves the stream at its end without failing.
+    while ((n == all_records || static_cast<long>(events.size()) < n) && !(in >> std::ws).eof() &&
            in >> e.x1 >> e.y1 >> e.e1 >> e.x2 >> e.y2 >> e.e2)
         events.push_back(e);
-    return static_cast<int>(events.size());
+    return static_cast<long>(events.size());
 }
 
 double pair_mass(const PairEvent& e, double d)

@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/errors.h"
 #include "common/files.h"
 #include "spectral/dft.h"
 #include "spectral/dft_constants.h"
+#include "spectral/record_file.h"
 
 namespace {
 
@@ -137,24 +139,55 @@ void track_peak(const Series& s, const std::vector<double>& frequencies,
     }
 }
 
-}  // namespace
-
-int read_pairs(std::istream& in, int n, Series& s)
+// Reads pairs onto the end of s until n are held (all_records: until the
+// input ends, or most_samples), or up to the first number that does not scan.
+long append_pairs(std::istream& in, long n, Series& s)
 {
-    s.t.assign(n, 0.0);
-    s.y.assign(n, 0.0);
-    int pairs = 0;
-    while (pairs < n && in >> s.t[pairs] >> s.y[pairs])
+    const long wanted = n == all_records ? most_samples : n;
+    long pairs = 0;
+    double t = 0.0, y = 0.0;
+    // Blanks are passed first, so that an input ending after a whole pair
+    // leaves the stream at its end without failing.
+    while (pairs < wanted && !(in >> std::ws).eof() && in >> t >> y) {
+        s.t.push_back(t);
+        s.y.push_back(y);
         ++pairs;
+    }
     return pairs;
 }
 
-Series read_series(const char* name, int n)
+}  // namespace
+
+long read_pairs(std::istream& in, long n, Series& s)
+{
+    s.t.clear();
+    s.y.clear();
+    const long pairs = append_pairs(in, n, s);
+    if (n != all_records) {
+        s.t.resize(n, 0.0);
+        s.y.resize(n, 0.0);
+    }
+    return pairs;
+}
+
+Series read_series(const char* name, long n, long least)
 {
     std::ifstream in = open_input(name);
     Series s;
-    die_if_short(in, name, read_pairs(in, n, s), n, "time-value pairs");
+    die_if_unread(in, name, append_pairs(in, n, s), n, least, "time-value pairs");
     return s;
+}
+
+void check_grid(const FrequencyGrid& grid)
+{
+    if (!(grid.limit > grid.first))
+        die("--to: %g Hz is not above --from %g Hz: the grid holds no frequency", grid.limit,
+            grid.first);
+    // Every frequency lies within the larger end's magnitude, where the
+    // spacing of doubles is widest; a step above half of it always moves on.
+    const double widest = std::fmax(std::fabs(grid.first), std::fabs(grid.limit));
+    if (!(grid.step > (std::nextafter(widest, INFINITY) - widest) / 2))
+        die("--step: %g Hz is too small to advance the frequency near %g Hz", grid.step, widest);
 }
 
 double remove_mean(std::vector<double>& y)
@@ -175,24 +208,23 @@ void write_spectrum(std::ostream& out, const Series& s, FrequencyGrid grid,
     const double span = s.t[n - 1] - s.t[0];
     const double norm = (2.0 / span) * sqrt_two_pi;
 
-    // The frequency is accumulated by addition, never first + k * step: the
-    // printed grid and its last line depend on it.
-    std::vector<double> frequencies;
-    for (double f = grid.first; grid.limit > f; f = f + grid.step)
-        frequencies.push_back(f);
-    const int count = static_cast<int>(frequencies.size());
-
     // The grid a stretch at a time, each written before the next is computed,
-    // so that a failed write ends the run at once; the stretches grow to a
-    // length at which the fast transform runs at full speed.
-    std::vector<double> log_powers(count), log_power_errors(count);
-    int size = first_stretch;
-    for (int first = 0; first < count; first += size, size = std::min(2 * size, longest_stretch)) {
-        const int stretch = std::min(size, count - first);
-        const std::vector<Line> lines = spectrum_lines(s, &frequencies[first], stretch, norm, fourth);
-        for (int j = 0; j < stretch; ++j) {
-            const Line& line = lines[j];
-            const int k = first + j;
+    // so that a failed write ends the run at once and memory does not grow
+    // with the grid; the stretches grow to a length at which the fast
+    // transform runs at full speed. The frequency is accumulated by addition,
+    // never first + k * step: the printed grid and its last line depend on it.
+    double f = grid.first;
+    std::vector<double> frequencies, log_powers, log_power_errors;
+    for (int size = first_stretch; grid.limit > f; size = std::min(2 * size, longest_stretch)) {
+        frequencies.clear();
+        for (; grid.limit > f && static_cast<int>(frequencies.size()) < size; f = f + grid.step)
+            frequencies.push_back(f);
+        const int stretch = static_cast<int>(frequencies.size());
+        const std::vector<Line> lines = spectrum_lines(s, frequencies.data(), stretch, norm, fourth);
+        log_powers.resize(stretch);
+        log_power_errors.resize(stretch);
+        for (int k = 0; k < stretch; ++k) {
+            const Line& line = lines[k];
             out << frequencies[k] << '\t' << line.re << '\t' << line.im << '\t'
                 << (fourth == FourthColumn::amplitude ? line.amplitude : line.log_power) << std::endl;
             // A lost line ends the output; the caller's close reports it.
@@ -201,7 +233,9 @@ void write_spectrum(std::ostream& out, const Series& s, FrequencyGrid grid,
             log_powers[k] = line.log_power;
             log_power_errors[k] = line.log_power_error;
         }
+        // The peak so far is the scalar transform's, so each stretch can
+        // carry it on from there.
+        if (peak)
+            track_peak(s, frequencies, log_powers, log_power_errors, norm, *peak);
     }
-    if (peak)
-        track_peak(s, frequencies, log_powers, log_power_errors, norm, *peak);
 }

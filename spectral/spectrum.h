@@ -2,23 +2,40 @@
 // crab_spectrum, pulsar_spectrum and phone_spectrum.
 #pragma once
 
+#include <climits>
 #include <istream>
 #include <ostream>
 #include <vector>
+
+#include "common/command_line.h"
 
 struct Series {
     std::vector<double> t;   // sample times
     std::vector<double> y;   // sample values
 };
 
-// Reads up to n time-value pairs by formatted extraction (any white space
-// separates numbers); stops at the first number that does not scan.
-// Returns the number of whole pairs read.
-int read_pairs(std::istream& in, int n, Series& s);
+// The most samples one series holds: the transform counts them in an int.
+constexpr long most_samples = INT_MAX;
 
-// Reads exactly n pairs from the named file, or dies naming the file and how
-// many pairs it held.
-Series read_series(const char* name, int n);
+// A number of time-value pairs to read: at least `least`, or all.
+constexpr Range pair_count(double least)
+{
+    Range r = count_or_all(least);
+    r.high = most_samples;
+    return r;
+}
+
+// Reads up to n time-value pairs (n = all_records: every pair the input holds,
+// up to most_samples) by formatted extraction (any white space separates
+// numbers); stops at the first number that does not scan. Returns the number
+// of whole pairs read. The arrays grow with the data; for a fixed n they end
+// with n entries, those not read 0.
+long read_pairs(std::istream& in, long n, Series& s);
+
+// Reads n pairs, or all the file holds, from the named file, or dies naming
+// the file and how many pairs it held: fewer than n, or with all fewer than
+// `least`, or a file that does not end after its last whole pair.
+Series read_series(const char* name, long n, long least);
 
 // Subtracts the mean (sum in reading order, divided by n) from every value and
 // returns it.
@@ -29,6 +46,11 @@ struct FrequencyGrid {
     double limit;   // excluded upper bound
     double step;    // added to the frequency after each line
 };
+
+// Dies, before anything is read or written, when the grid holds no frequency
+// or its step is too small to move every frequency of it on: the grid would
+// never end.
+void check_grid(const FrequencyGrid& grid);
 
 enum class FourthColumn { log_power, amplitude };
 
@@ -42,6 +64,7 @@ struct Peak {
 // coefficients scaled to (2/T) times the sums. When peak is given it tracks the
 // largest log power: raised when exceeded, then its frequency taken when equal,
 // so the last of equal maxima wins. Stops at the first line that could not be
-// written, leaving the stream failed.
+// written, leaving the stream failed. The grid is one check_grid accepts;
+// memory does not grow with it.
 void write_spectrum(std::ostream& out, const Series& s, FrequencyGrid grid,
                     FourthColumn fourth, Peak* peak = nullptr);

@@ -72,7 +72,8 @@ constexpr ProgramUsage usage{
     "  physics-suite --path    print the folder that holds the programs:\n"
     "                          export PATH=\"$(physics-suite --path):$PATH\"\n"
     "                          gives every program by its own name\n"
-    "Each program's own --help says what it does; its page is PROGRAM(1phys)."};
+    "Each program's own --help says what it does; its page is PROGRAM(1phys).",
+    "1"};
 
 bool is_folder(const std::string& path)
 {

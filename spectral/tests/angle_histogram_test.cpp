@@ -53,22 +53,46 @@ TEST(AngleHistogram, WritesOccupiedBins120To149)
     }
 }
 
+TEST(AngleHistogram, AUsersEventsOnANearerPlane)
+{
+    // Hits half as far out on a plane half as far away: the same angles, so
+    // the same masses, from a file of three events read whole.
+    const std::string events = "150 0 543.32310828824507 -150 0 543.32310828824507\n"
+                               "150 0 613.50234310881001 -150 0 613.50234310881001\n"
+                               "0 0 500 0 0 500\n";
+    ProgramRun run = run_program("angle_histogram",
+                                 {{"--input", "pairs.txt", "--events", "all", "--distance", "1350",
+                                   "--output", "masses.txt"},
+                                  {{"pairs.txt", events}}, {}, ""});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.files.size(), 2u);
+    EXPECT_EQ(run.files["masses.txt"], "120\t1\n135\t1\n");
+}
+
 TEST(AngleHistogram, MissingOrShortInputFailsAndKeepsEarlierOutput)
 {
+    const std::vector<std::string> all = {"--events", "all"};
     const struct {
+        std::vector<std::string> args;
         std::map<std::string, std::string> files;
         const char* err;
     } cases[] = {
-        {{}, "angle_histogram: cannot open 481X2t.txt: No such file or directory\n"},
-        {{{"481X2t.txt", events_file({}, 99) + "1 2 3"}},
+        {{}, {}, "angle_histogram: cannot open 481X2t.txt: No such file or directory\n"},
+        {{}, {{"481X2t.txt", events_file({}, 99) + "1 2 3"}},
          "angle_histogram: 481X2t.txt holds only 99 of the 100 events needed\n"},
-        {{{"481X2t.txt", events_file({}, 4) + "1 2 x"}},
+        {{}, {{"481X2t.txt", events_file({}, 4) + "1 2 x"}},
          "angle_histogram: 481X2t.txt: not a number after 4 of the 100 events needed\n"},
+        // Every event of the file: it must end after a whole one, and hold one.
+        {all, {{"481X2t.txt", events_file({}, 99) + "1 2 3"}},
+         "angle_histogram: 481X2t.txt ends inside a record, after 99 whole events\n"},
+        {all, {{"481X2t.txt", events_file({}, 4) + "1 2 x 4 5 6\n"}},
+         "angle_histogram: 481X2t.txt: not a number after 4 events\n"},
+        {all, {{"481X2t.txt", " \n"}}, "angle_histogram: 481X2t.txt holds only 0 of the 1 events needed\n"},
     };
     for (const auto& c : cases) {
         std::map<std::string, std::string> files = c.files;
         files["481X2T.txt"] = "old\n";
-        ProgramRun run = run_program("angle_histogram", {{}, files, {}, ""});
+        ProgramRun run = run_program("angle_histogram", {c.args, files, {}, ""});
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err, c.err);
         EXPECT_EQ(run.files["481X2T.txt"], "old\n");

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -12,13 +13,12 @@ namespace {
 
 constexpr int samples = 148282;
 constexpr double pi = 3.141592653589793;
-constexpr double radians_per_time = 6.283185307179586 * 30.2452;
 
-// A time whose phase lies mid-bin b after `turns` whole radians of phase
-// (negative turns give negative times).
-double time_in_bin(int b, int turns)
+// A time whose phase, folded on the frequency, lies mid-bin b after `turns`
+// whole radians of phase (negative turns give negative times).
+double time_in_bin(int b, int turns, double frequency = 30.2452)
 {
-    return ((b + 0.5) * 6.0 / 180.0 * pi + turns) / radians_per_time;
+    return ((b + 0.5) * 6.0 / 180.0 * pi + turns) / (6.283185307179586 * frequency);
 }
 
 // Crab.dat with the given pairs first, padded with zeros at t = 0 (bin 0,
@@ -41,11 +41,12 @@ std::string crab_file(const std::vector<std::pair<double, double>>& first,
     return text;
 }
 
-// The 70 lines of lightcrab.txt with the given bins set and all others 0.
-std::string light_curve(const std::map<int, std::string>& set)
+// The lines of lightcrab.txt, 70 by default, with the given bins set and all
+// others 0.
+std::string light_curve(const std::map<int, std::string>& set, int bins = 70)
 {
     std::string text;
-    for (int b = 0; b < 70; ++b)
+    for (int b = 0; b < bins; ++b)
         text += std::to_string(b) + "\t" + (set.count(b) ? set.at(b) : "0") + "\n";
     return text;
 }
@@ -62,6 +63,26 @@ TEST(CrabBrightness, KthSampleOfABinIsWeightedOneOverK)
     EXPECT_EQ(run.out, "0.0330631\n");
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.files["lightcrab.txt"], light_curve({{2, "5"}, {4, "8"}, {7, "11"}, {9, "2.5"}}));
+}
+
+TEST(CrabBrightness, AUsersLightCurveFoldedOnItsOwnFrequency)
+{
+    // Four pairs folded at 10 into 8 bins: bin 9 lies past the last written.
+    std::string curve;
+    char line[64];
+    for (auto [b, turns, y] : {std::tuple{2, 0, 5.0}, {7, 4, 6.0}, {7, 1, 4.0}, {9, 2, 1.0}}) {
+        std::snprintf(line, sizeof line, "%.17g %.17g\n", time_in_bin(b, turns, 10.0), y);
+        curve += line;
+    }
+    ProgramRun run = run_program("crab_brightness",
+                                 {{"--input", "mine.dat", "--samples", "all", "--frequency", "10", "--bins",
+                                   "8", "--output", "folded.txt"},
+                                  {{"mine.dat", curve}}, {}, ""});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "0.1\n");
+    EXPECT_EQ(run.err, "crab_brightness: mine.dat: 1 sample(s) in phase bins past the last written left out\n");
+    EXPECT_EQ(run.files.size(), 2u);
+    EXPECT_EQ(run.files["folded.txt"], light_curve({{2, "5"}, {7, "8"}}, 8));
 }
 
 TEST(CrabBrightness, TimeTooLargeToFoldIsLeftOutAndReported)

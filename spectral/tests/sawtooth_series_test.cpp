@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -66,6 +70,40 @@ TEST(SawtoothSeries, AccumulatedGridFallsAcrossTheJumps)
     }
     // One harmonic at t = 0.5: 1/2 - sin(pi/2)/pi.
     EXPECT_EQ(split_lines(sawtooth_run().files.at("saw1.txt"))[5], "0.5\t0.25\t0.18169");
+}
+
+TEST(SawtoothSeries, FewerHarmonicsOnAFinerShorterGridInAFolderOfTheirOwn)
+{
+    // Four harmonics: curves for 1, 3 and 4, each 0, 0.05, ... up to 5 (the
+    // accumulated grid ends at 4.9999999999999902, written as 5).
+    char folder[] = "/tmp/sawtooth_test_XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const ProgramRun run = run_program(
+        "sawtooth_series", {{"--harmonics", "4", "--step", "0.05", "--end", "5", "--output-dir", folder}, {}, {}, ""});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out + run.err, "");
+    EXPECT_TRUE(run.files.empty());
+    std::map<std::string, std::vector<std::string>> written;
+    for (const char* name : {"rmsaw.txt", "saw1.txt", "saw3.txt", "saw4.txt", "saw5.txt", "saw30.txt"}) {
+        const std::string path = std::string(folder) + "/" + name;
+        if (std::FILE* f = std::fopen(path.c_str(), "r")) {
+            std::fclose(f);
+            written[name] = split_lines(read_file(path));
+            std::remove(path.c_str());
+        }
+    }
+    rmdir(folder);
+    ASSERT_EQ(written.size(), 4u);
+    ASSERT_EQ(written["rmsaw.txt"].size(), 4u);
+    EXPECT_EQ(written["rmsaw.txt"][3].substr(0, 2), "4 ");
+    for (const char* name : {"saw1.txt", "saw3.txt", "saw4.txt"}) {
+        ASSERT_EQ(written[name].size(), 101u) << name;
+        EXPECT_EQ(written[name][0], "0\t0\t0.5") << name;
+        EXPECT_EQ(fields(written[name][100])[0], "5") << name;
+    }
+    // At t = 0.5: 1/2 - (1/pi - 1/(3 pi)) = 1/2 - 2/(3 pi) with 3 or 4 harmonics.
+    EXPECT_EQ(written["saw4.txt"][10], "0.5\t0.25\t0.287793");
+    EXPECT_EQ(written["saw3.txt"][10], "0.5\t0.25\t0.287793");
 }
 
 TEST(SawtoothSeries, UncreatableOutputFailsBeforeComputing)

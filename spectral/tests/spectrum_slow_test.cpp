@@ -1,8 +1,12 @@
 // Full-size runs of the spectrum programs on the generated sample data.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <sstream>
 
+#include "spectral/dft.h"
+#include "spectral/spectrum.h"
 #include "tests/program_runner.h"
 
 namespace {
@@ -77,6 +81,70 @@ TEST(SpectrumProgramsFullSize, PhoneFindsTheCarrier)
     ASSERT_EQ(lines.size(), 3600u);
     EXPECT_EQ(strongest(lines), 1.85e9);
     EXPECT_EQ(split_lines(run.files.at("fphone.txt")).back().substr(0, 10), "3.999e+09\t");
+}
+
+TEST(SpectrumProgramsFullSize, ToneOnAFineGridIsTheScalarLoopsSpectrum)
+{
+    // 5000 samples at 2500 per second of a tone at 123.4, every frequency of
+    // the 0.05 grid from 1: it crosses ten binades, and its sum falls short of
+    // the limit, so the last line is 999.99999999963825, written as 1000.
+    std::string tone;
+    char line[64];
+    for (int i = 0; i < 5000; ++i) {
+        const double t = i / 2500.0;
+        std::snprintf(line, sizeof line, "%.17g %.17g\n", t, std::sin(6.283185307179586 * 123.4 * t));
+        tone += line;
+    }
+    const ProgramRun run = run_program(
+        "crab_spectrum", {{"--input", "tone.dat", "--samples", "all", "--step", "0.05"}, {{"tone.dat", tone}}, {}, ""});
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    std::istringstream in(tone);
+    Series s;
+    ASSERT_EQ(read_pairs(in, all_records, s), 5000);
+    std::ostringstream reference, console;
+    console << remove_mean(s.y) << "\n";
+    Peak peak{-100.0, 30.0};
+    use_dft_path("scalar");
+    write_spectrum(reference, s, {1.0, 1000.0, 0.05}, FourthColumn::log_power, &peak);
+    console << peak.log_power << '\t' << peak.frequency;
+    EXPECT_EQ(count_lines(reference.str()), 19981u);
+    EXPECT_EQ(run.files.at("fcrab.txt"), reference.str());
+    EXPECT_EQ(run.out, console.str());
+    EXPECT_EQ(run.out.substr(run.out.find('\t')), "\t123.4");
+    // The same from every vector path this processor has, not only the one
+    // the program chose.
+    for (const char* path : {"avx2", "avx512"}) {
+        if (!use_dft_path(path))
+            continue;
+        std::ostringstream out;
+        Peak vector_peak{-100.0, 30.0};
+        write_spectrum(out, s, {1.0, 1000.0, 0.05}, FourthColumn::log_power, &vector_peak);
+        EXPECT_EQ(out.str(), reference.str()) << path;
+        EXPECT_EQ(vector_peak.frequency, peak.frequency) << path;
+        EXPECT_EQ(vector_peak.log_power, peak.log_power) << path;
+    }
+    use_dft_path("scalar");
+}
+
+TEST(SpectrumProgramsFullSize, EverySampleOfAMultiMillionSampleFileIsRead)
+{
+    // Only the last of 2000001 samples is not zero: at f = 0 it alone gives
+    // (2/T) 1e6 dt = 1 with T = 2e6 and dt = 1.
+    std::string series;
+    series.reserve(32 << 20);
+    char line[48];
+    for (int i = 0; i < 2000000; ++i) {
+        std::snprintf(line, sizeof line, "%d 0\n", i);
+        series += line;
+    }
+    series += "2000000 1000000\n";
+    ProgramCase c{{"--samples", "all", "--from", "0", "--to", "0.5"}, {{"cellphone.dat", series}}, {}, ""};
+    c.timeout_s = 60;
+    const ProgramRun run = run_program("phone_spectrum", c);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "1\t2e+06\n");
+    EXPECT_EQ(run.files.at("fphone.txt"), "0\t1\t0\t1\n");
 }
 
 }  // namespace

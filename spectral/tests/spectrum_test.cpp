@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <sstream>
 #include <string>
 
@@ -20,8 +21,8 @@ TEST(ReadPairs, AnyWhiteSpaceSeparatesNumbers)
 {
     struct Case {
         const char* text;
-        int wanted;
-        int expected;
+        long wanted;
+        long expected;
     };
     const Case cases[] = {
         {"0 1\n1 2\n2 3\n", 3, 3},
@@ -33,11 +34,19 @@ TEST(ReadPairs, AnyWhiteSpaceSeparatesNumbers)
         {"0 1\n1 nan\n2 3\n", 3, 1},          // not a number
         {"0 1\n1 n/a\n2 3\n", 3, 1},
         {"", 3, 0},
+        {"0 1\n1 2\n2 3\n3 4\n \n", all_records, 4},
+        {"0 1\n1 2\n2", all_records, 2},
+        {"0 1\n1 x\n2 3\n", all_records, 1},
+        {"", all_records, 0},
     };
     for (const Case& c : cases) {
         std::istringstream in(c.text);
         Series s;
         EXPECT_EQ(read_pairs(in, c.wanted, s), c.expected) << c.text;
+        // A fixed count fills the arrays; all of them holds what was read.
+        const size_t size = c.wanted == all_records ? c.expected : c.wanted;
+        EXPECT_EQ(s.t.size(), size) << c.text;
+        EXPECT_EQ(s.y.size(), size) << c.text;
     }
 }
 
@@ -167,21 +176,30 @@ TEST(SpectrumPrograms, BadInputIsReportedAndEarlierOutputSurvives)
 {
     struct Case {
         const char* program;
+        std::vector<std::string> args;
         std::map<std::string, std::string> files;
         std::vector<std::string> dirs;
         const char* message;
     };
     const std::string earlier = "earlier result\n";
+    const std::vector<std::string> all = {"--samples", "all"};
     const Case cases[] = {
-        {"crab_spectrum", {{"fcrab.txt", earlier}}, {},
+        {"crab_spectrum", {}, {{"fcrab.txt", earlier}}, {},
          "crab_spectrum: cannot open Crab.dat: No such file or directory\n"},
-        {"pulsar_spectrum", {{"pulsar.dat", "0 1\n0.5 2\n"}, {"fpulse.txt", earlier}}, {},
+        {"pulsar_spectrum", {}, {{"pulsar.dat", "0 1\n0.5 2\n"}, {"fpulse.txt", earlier}}, {},
          "pulsar_spectrum: pulsar.dat holds only 2 of the 100001 time-value pairs needed\n"},
-        {"phone_spectrum", {{"cellphone.dat", "0 1\n1e-10 x\n"}, {"fphone.txt", earlier}}, {},
+        {"phone_spectrum", {}, {{"cellphone.dat", "0 1\n1e-10 x\n"}, {"fphone.txt", earlier}}, {},
          "phone_spectrum: cellphone.dat: not a number after 1 of the 120001 time-value pairs needed\n"},
+        // Every pair of the file: it must end after a whole pair, and hold two.
+        {"crab_spectrum", all, {{"Crab.dat", "0 1\n"}, {"fcrab.txt", earlier}}, {},
+         "crab_spectrum: Crab.dat holds only 1 of the 2 time-value pairs needed\n"},
+        {"pulsar_spectrum", all, {{"pulsar.dat", "0 1\n0.5 2\n1"}, {"fpulse.txt", earlier}}, {},
+         "pulsar_spectrum: pulsar.dat ends inside a record, after 2 whole time-value pairs\n"},
+        {"phone_spectrum", all, {{"cellphone.dat", "0 1\n1 2\n2 3\n3 x\n"}, {"fphone.txt", earlier}}, {},
+         "phone_spectrum: cellphone.dat: not a number after 3 time-value pairs\n"},
     };
     for (const Case& c : cases) {
-        const ProgramRun run = run_program(c.program, {{}, c.files, c.dirs, ""});
+        const ProgramRun run = run_program(c.program, {c.args, c.files, c.dirs, ""});
         EXPECT_EQ(run.status, 1) << c.program;
         EXPECT_EQ(run.err, c.message);
         EXPECT_EQ(run.out, "");
@@ -206,6 +224,113 @@ TEST(SpectrumPrograms, PulsarRemovesTheMeanOfAConstantSeries)
     ASSERT_EQ(lines.size(), 3300u);
     for (const auto& line : lines)
         ASSERT_EQ(line.substr(line.find('\t')), "\t0\t0\t-inf") << line;
+}
+
+// n samples of a unit sine at frequency g, sampled at `rate` from t = 0, as
+// time-value pairs.
+std::string sine_file(int n, double rate, double g)
+{
+    std::string text;
+    char line[64];
+    for (int i = 0; i < n; ++i) {
+        const double t = i / rate;
+        std::snprintf(line, sizeof line, "%.17g %.17g\n", t, std::sin(6.283185307179586 * g * t));
+        text += line;
+    }
+    return text;
+}
+
+// What crab_spectrum prints and writes for the text on the grid, by the
+// scalar transform alone.
+std::pair<std::string, std::string> scalar_crab_run(const std::string& text, long n, FrequencyGrid grid)
+{
+    std::istringstream in(text);
+    Series s;
+    read_pairs(in, n, s);
+    std::ostringstream out, console;
+    console << remove_mean(s.y) << "\n";
+    Peak peak{-100.0, 30.0};
+    const std::string path = dft_path_name();
+    use_dft_path("scalar");
+    write_spectrum(out, s, grid, FourthColumn::log_power, &peak);
+    use_dft_path(path.c_str());
+    console << peak.log_power << '\t' << peak.frequency;
+    return {console.str(), out.str()};
+}
+
+TEST(SpectrumPrograms, AUsersOwnSeriesAndGrid)
+{
+    // 5000 samples at 2500 per second of a tone at 123.4, on a 0.05 grid.
+    const std::string tone = sine_file(5000, 2500.0, 123.4);
+    const std::vector<std::string> grid = {"--from", "100", "--to", "150", "--step", "0.05"};
+    const auto [console, spectrum] = scalar_crab_run(tone, all_records, {100.0, 150.0, 0.05});
+    ASSERT_EQ(console.substr(console.find('\t')), "\t123.4");
+    auto args = [&](std::vector<std::string> a) {
+        a.insert(a.end(), grid.begin(), grid.end());
+        return a;
+    };
+    const struct {
+        std::vector<std::string> args;
+        const char* file;
+        int status;
+        std::string err;
+    } cases[] = {
+        {args({}), "Crab.dat", 1, "crab_spectrum: Crab.dat holds only 5000 of the 148282 time-value pairs needed\n"},
+        {args({"--samples", "all"}), "Crab.dat", 0, ""},
+        {args({"--samples", "5000"}), "Crab.dat", 0, ""},
+        {args({"mysignal.dat"}), "mysignal.dat", 1,
+         "crab_spectrum: unexpected argument 'mysignal.dat'\nusage: crab_spectrum\n"},
+        {args({"--input", "mysignal.dat", "--samples", "all", "--output", "tone.txt"}), "mysignal.dat", 0, ""},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = run_program("crab_spectrum", {c.args, {{c.file, tone}}, {}, ""});
+        const std::string what = testing::PrintToString(c.args);
+        EXPECT_EQ(run.status, c.status) << what;
+        EXPECT_EQ(run.err, c.err) << what;
+        if (c.status != 0)
+            continue;
+        EXPECT_EQ(run.out, console) << what;
+        const std::string output = run.files.count("tone.txt") ? "tone.txt" : "fcrab.txt";
+        EXPECT_EQ(run.files.size(), 2u) << what;
+        EXPECT_EQ(run.files.at(output), spectrum) << what;
+    }
+}
+
+TEST(SpectrumPrograms, ToneBetweenTheDefaultStepsIsFoundOnAFinerGrid)
+{
+    // A unit sine at 50.05 in 100 s of data: its line is 0.01 wide, so the
+    // 0.1 grid passes it by and the 0.05 grid meets it.
+    const std::string sine = sine_file(12501, 125.0, 50.05);
+    for (const char* step : {"0.05", "0.1"}) {
+        const ProgramRun run = run_program(
+            "crab_spectrum",
+            {{"--input", "sine.dat", "--samples", "all", "--from", "40", "--to", "60", "--step", step},
+             {{"sine.dat", sine}}, {}, ""});
+        ASSERT_EQ(run.status, 0) << run.err;
+        const std::string peak = run.out.substr(run.out.find('\t') + 1);
+        EXPECT_EQ(peak == "50.05", std::string(step) == "0.05") << step << ": " << peak;
+    }
+}
+
+TEST(SpectrumPrograms, PhoneAndPulsarTakeTheUsersNamesAndCount)
+{
+    // Three samples of 3, half a unit apart: the mean is kept, so at f = 0
+    // the coefficient is (2/T) times 3 * 3 * 0.5 = 9.
+    const std::string series = "0 3\n0.5 3\n1 3\n";
+    const ProgramRun phone = run_program(
+        "phone_spectrum",
+        {{"--input=mine.dat", "--output=mine.txt", "--samples=all", "--from=0", "--to=0.5", "--step=1"},
+         {{"mine.dat", series}}, {}, ""});
+    EXPECT_EQ(phone.status, 0) << phone.err;
+    EXPECT_EQ(phone.out, "0.5\t1\n");
+    EXPECT_EQ(phone.files.size(), 2u);
+    EXPECT_EQ(phone.files.at("mine.txt"), "0\t9\t0\t9\n");
+    // pulsar removes the mean of the two pairs read: nothing is left.
+    const ProgramRun pulsar = run_program(
+        "pulsar_spectrum", {{"--samples", "2", "--from", "-1", "--to", "1", "--step", "0.5"},
+                            {{"pulsar.dat", series + "x"}}, {}, ""});
+    EXPECT_EQ(pulsar.status, 0) << pulsar.err;
+    EXPECT_EQ(pulsar.files.at("fpulse.txt"), "-1\t0\t0\t-inf\n-0.5\t0\t0\t-inf\n0\t0\t0\t-inf\n0.5\t0\t0\t-inf\n");
 }
 
 TEST(SpectrumPrograms, OutputThatCannotBeCreatedIsReported)
