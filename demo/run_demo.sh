@@ -24,17 +24,18 @@ default_build=$root/build/release
 [ -d "$default_build/bin" ] || default_build=$root/../..
 build=$(cd "${1:-$default_build}" && pwd) || exit 1
 out=${2:-demo-output}
+# A folder of the user's is refused before any program runs.
+marker=.physics-suite-demo
+if [ -d "$out" ] && [ -n "$(ls -A "$out")" ] && [ ! -f "$out/$marker" ]; then
+    echo "run_demo.sh: $out is not empty and was not made by the demo" >&2
+    exit 1
+fi
+
 # An installation keeps the programs out of bin/, in the folder the
 # dispatcher names; a build tree has them in bin/ beside it.
 bin=$build/bin
 if [ -x "$bin/physics-suite" ]; then
     bin=$("$bin/physics-suite" --path) || exit 1
-fi
-
-marker=.physics-suite-demo
-if [ -d "$out" ] && [ -n "$(ls -A "$out")" ] && [ ! -f "$out/$marker" ]; then
-    echo "run_demo.sh: $out is not empty and was not made by the demo" >&2
-    exit 1
 fi
 mkdir -p "$out" || exit 1
 out=$(cd "$out" && pwd)
