@@ -11,6 +11,23 @@
 // What one line of a record file turned out to be.
 enum class LineKind { record, blank, malformed };
 
+// Reads lines up to the next one that scan(line) takes as a record; malformed
+// lines are counted in skipped, blank ones pass silently. False at end of
+// input.
+template <typename Scan>
+bool next_record(std::istream& in, Scan scan, long& skipped)
+{
+    std::string line;
+    while (std::getline(in, line)) {
+        const LineKind kind = scan(line);
+        if (kind == LineKind::record)
+            return true;
+        if (kind == LineKind::malformed)
+            ++skipped;
+    }
+    return false;
+}
+
 // The white-space separated words of a line.
 std::vector<std::string> split_words(const std::string& line);
 

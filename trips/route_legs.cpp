@@ -20,14 +20,10 @@ LineKind scan_leg_record(const std::string& line, const LegLayout& layout, Leg& 
 LegFile read_legs(std::istream& in, const LegLayout& layout, long count)
 {
     LegFile file;
-    std::string line;
     Leg leg{};
-    while ((count == all_records || static_cast<long>(file.legs.size()) < count) && std::getline(in, line)) {
-        LineKind kind = scan_leg_record(line, layout, leg);
-        if (kind == LineKind::record)
-            file.legs.push_back(leg);
-        else if (kind == LineKind::malformed)
-            ++file.skipped;
-    }
+    auto scan = [&layout, &leg](const std::string& line) { return scan_leg_record(line, layout, leg); };
+    while ((count == all_records || static_cast<long>(file.legs.size()) < count) &&
+           next_record(in, scan, file.skipped))
+        file.legs.push_back(leg);
     return file;
 }

@@ -1,6 +1,5 @@
 // trip_lengths: the path length of every ride in uber.tsv, the sum of the
 // straight steps between its fixes, written to rides.txt in ride order from 0.
-#include <cstdio>
 #include <fstream>
 
 #include "common/files.h"
@@ -8,10 +7,8 @@
 #include "trips/trip_records.h"
 
 namespace {
-// Wide enough for "Ride # %d:  %lf meters \n" of any int and any double.
-constexpr std::size_t line_buffer_size = 400;
 const char* trips_name = trip_file_name;
-const char* output_name = velocity_file_name;
+const char* output_name = distance_file_name;
 long max_rides = ride_table_size;
 const Options options = {
     {"trips", &trips_name, "", "trip records read: ride, time stamp, two coordinates"},
@@ -32,11 +29,8 @@ int main(int argc, char** argv)
 
     std::ofstream out = open_output(output_name);
     int k = 0;
-    for (const Ride& ride : table.rides) {
-        char line[line_buffer_size];
-        std::snprintf(line, sizeof line, "Ride # %d:  %lf meters \n", k++, ride.path_length);
-        out << line;
-    }
+    for (const Ride& ride : table.rides)
+        write_distance_record(out, k++, ride.path_length);
     close_output(out, output_name);
     return 0;
 }

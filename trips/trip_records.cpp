@@ -13,8 +13,8 @@
 
 namespace {
 
-// Wide enough for "%d  %.15lf \n" of any int and any double (DBL_MAX has 309
-// integer digits).
+// Wide enough for a velocity or distance line of any int and any double
+// (DBL_MAX has 309 integer digits).
 constexpr std::size_t line_buffer_size = 400;
 
 }  // namespace
@@ -68,15 +68,8 @@ LineKind scan_trip_record(const std::string& line, TripRecord& record)
 
 bool next_trip_record(std::istream& in, TripRecord& record, long& skipped)
 {
-    std::string line;
-    while (std::getline(in, line)) {
-        LineKind kind = scan_trip_record(line, record);
-        if (kind == LineKind::record)
-            return true;
-        if (kind == LineKind::malformed)
-            ++skipped;
-    }
-    return false;
+    auto scan = [&record](const std::string& line) { return scan_trip_record(line, record); };
+    return next_record(in, scan, skipped);
 }
 
 RideTable read_rides(std::istream& in, long capacity)
@@ -127,21 +120,21 @@ LineKind scan_velocity_record(const std::string& line, VelocityRecord& record)
 
 bool next_velocity_record(std::istream& in, VelocityRecord& record, long& skipped)
 {
-    std::string line;
-    while (std::getline(in, line)) {
-        LineKind kind = scan_velocity_record(line, record);
-        if (kind == LineKind::record)
-            return true;
-        if (kind == LineKind::malformed)
-            ++skipped;
-    }
-    return false;
+    auto scan = [&record](const std::string& line) { return scan_velocity_record(line, record); };
+    return next_record(in, scan, skipped);
 }
 
 void write_velocity_record(std::ostream& out, int ride, double velocity)
 {
     char line[line_buffer_size];
     std::snprintf(line, sizeof line, "%d  %.15lf \n", ride, velocity);
+    out << line;
+}
+
+void write_distance_record(std::ostream& out, int ride, double path_length)
+{
+    char line[line_buffer_size];
+    std::snprintf(line, sizeof line, "Ride # %d:  %lf meters \n", ride, path_length);
     out << line;
 }
 

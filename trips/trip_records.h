@@ -1,7 +1,8 @@
 // The trip record file uber.tsv (ride, time stamp, two coordinates, one fix a
-// line), its grouping into rides, and the velocity file rides.txt that
-// trip_speed_sort writes and trip_frequency reads back. Every reader works on
-// a stream, so it runs as well on a file as on a buffer.
+// line), its grouping into rides, the velocity file rides.txt that
+// trip_speed_sort writes and trip_frequency reads back, and the distance list
+// of trip_lengths. Every reader works on a stream, so it runs as well on a
+// file as on a buffer.
 #pragma once
 
 #include <cstddef>
@@ -12,10 +13,12 @@
 
 #include "trips/record_lines.h"
 
-// The default names of the two files and the default size of the rides
-// tables of trip_speed_sort and trip_lengths.
+// The default names of the files and the default size of the rides tables of
+// trip_speed_sort and trip_lengths. The distance list takes the velocity
+// file's name, so trip_lengths overwrites the velocities of trip_speed_sort.
 constexpr const char* trip_file_name = "uber.tsv";
 constexpr const char* velocity_file_name = "rides.txt";
+constexpr const char* distance_file_name = "rides.txt";
 constexpr long ride_table_size = 1000;
 
 // Longest time-stamp word kept; a longer one makes its record malformed.
@@ -84,6 +87,9 @@ bool next_velocity_record(std::istream& in, VelocityRecord& record, long& skippe
 
 // Writes "%d  %.15lf \n".
 void write_velocity_record(std::ostream& out, int ride, double velocity);
+
+// Writes "Ride # %d:  %lf meters \n", a line of the distance list.
+void write_distance_record(std::ostream& out, int ride, double path_length);
 
 // The rides of the named trip record file, at most max_rides of them (every
 // one when it is all_records); dies when the file cannot be opened or read.

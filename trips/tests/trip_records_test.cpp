@@ -4,6 +4,8 @@
 #include <sstream>
 #include <string>
 
+#include "common/command_line.h"
+#include "trips/route_legs.h"
 #include "trips/trip_records.h"
 
 namespace {
@@ -121,6 +123,24 @@ TEST(Rides, GarbageEndsWithoutARide)
     const RideTable t = read_rides(in, ride_table_size);
     EXPECT_EQ(t.rides_seen, 0);
     EXPECT_EQ(t.skipped, 2);
+}
+
+TEST(LegFile, ReadsUpToTheLastLegNeeded)
+{
+    const std::string text = "A B 1\n\nA B\nlong_name C 2\nC D 3\n \nC D x\n";
+    struct Case {
+        long count;
+        std::size_t legs;
+        long skipped;   // lines after the last leg kept are not looked at
+    };
+    const Case cases[] = {{1, 1, 0}, {2, 2, 2}, {3, 2, 3}, {all_records, 2, 3}};
+    for (const Case& c : cases) {
+        std::istringstream in(text);
+        const LegFile file = read_legs(in, LegLayout{4, 4}, c.count);
+        ASSERT_EQ(file.legs.size(), c.legs) << c.count;
+        EXPECT_EQ(file.skipped, c.skipped) << c.count;
+        EXPECT_EQ(file.legs.back().cost, c.legs == 1 ? 1 : 3) << c.count;
+    }
 }
 
 }  // namespace
