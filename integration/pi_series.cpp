@@ -7,10 +7,10 @@
 
 #include "common/errors.h"
 #include "common/command_line.h"
+#include "common/constants.h"
 #include "integration/term_count.h"
 
 namespace {
-constexpr double pi = 3.141592653589793;
 constexpr ProgramUsage usage{
     "", "Asks for a number of terms N and prints pi from the first N terms of the Leibniz\n"
         "series, with its fractional error.\n"

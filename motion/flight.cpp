@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/constants.h"
 #include "common/errors.h"
 
 Options with_flight_options(Options own, Vehicle& v, Earth& e)
@@ -38,7 +39,7 @@ FlightConditions flight_conditions(double t, const FlightState& s, double air_de
         c.mass = v.liftoff_mass - v.propellant_mass;
         c.thrust = 0;
     }
-    const double area = M_PI * v.radius * v.radius;
+    const double area = pi * v.radius * v.radius;
     c.gravity = -flight::gravitational_constant * e.mass * c.mass;
     c.drag = -0.5 * area * v.drag_coefficient * air_density;
     c.speed = std::sqrt(s.vx * s.vx + s.vy * s.vy);

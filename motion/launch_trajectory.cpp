@@ -7,6 +7,7 @@
 
 #include "common/files.h"
 #include "common/command_line.h"
+#include "common/constants.h"
 #include "motion/flight.h"
 #include "motion/time_step.h"
 
@@ -37,7 +38,7 @@ const Options options = with_flight_options(
          positive},
     },
     vehicle, earth);
-constexpr double right_angle = M_PI / 2;
+constexpr double right_angle = pi / 2;
 constexpr ProgramUsage usage{
     "", "A rocket flight with a pitch programme from lift-off to the return to the ground.\n"
         "Reads nothing; writes launch_trajectory.txt (--output)."};
@@ -62,7 +63,7 @@ int main(int argc, char** argv)
     std::ofstream out = open_output(output_name);
     out.precision(5);
 
-    const double start_angle = angle_deg * M_PI / 180;
+    const double start_angle = angle_deg * pi / 180;
     FlightState s{start_x, start_y, start_speed * std::cos(start_angle),
                   start_speed * std::sin(start_angle)};
     double limit = time_limit;

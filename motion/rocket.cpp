@@ -9,6 +9,7 @@
 
 #include "common/files.h"
 #include "common/command_line.h"
+#include "common/constants.h"
 #include "motion/flight.h"
 #include "motion/time_step.h"
 
@@ -66,7 +67,7 @@ int main(int argc, char** argv)
     std::ofstream out = open_output(output_name);
     out.precision(5);
 
-    const double launch_angle = angle_deg * M_PI / 180;
+    const double launch_angle = angle_deg * pi / 180;
     FlightState s{start_x, start_y, launch_speed * std::cos(launch_angle),
                   launch_speed * std::sin(launch_angle)};
     // Mass and thrust are re-evaluated after each step with the time at its

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/constants.h"
 #include "tests/program_runner.h"
 
 namespace {
@@ -89,7 +90,7 @@ TEST(SwingSim, SmallSwingsOfALongerPendulumKeepTheSmallAnglePeriod)
         before = c[4];
     }
     ASSERT_GE(downward_crossings.size(), 2u);
-    EXPECT_NEAR(downward_crossings[1] - downward_crossings[0], 2 * M_PI * std::sqrt(4 / 9.81), 2e-3);
+    EXPECT_NEAR(downward_crossings[1] - downward_crossings[0], 2 * pi * std::sqrt(4 / 9.81), 2e-3);
 }
 
 TEST(OdeStepper, AnotherSpringAndStartFollowTheClosedForm)
