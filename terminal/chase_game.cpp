@@ -9,9 +9,9 @@
 #include "common/command_line.h"
 #include "terminal/raw_board.h"
 
-const BoardBorder board_border{'-', '|', '|'};
-
 namespace {
+
+constexpr BoardBorder border{'-', '|', '|'};
 
 constexpr int start_x = 20;
 constexpr int start_y = 10;
@@ -138,11 +138,11 @@ void print_item()
 
 void draw_row_with_one_piece(SymbolPrinter print_symbol, int x)
 {
-    draw_left_border();
+    draw_left_border(border);
     draw_empty_spaces(x);
     print_symbol();
     draw_empty_spaces(row_blanks - x);
-    draw_right_border();
+    draw_right_border(border);
 }
 
 // Each symbol at its own piece's column; in a shared column `first` comes
@@ -153,13 +153,13 @@ void draw_row_with_two_pieces(SymbolPrinter first, int first_x, SymbolPrinter se
         draw_row_with_two_pieces(second, second_x, first, first_x);
         return;
     }
-    draw_left_border();
+    draw_left_border(border);
     draw_empty_spaces(first_x);
     first();
     draw_empty_spaces(second_x - first_x - 1);
     second();
     draw_empty_spaces(row_blanks - second_x);
-    draw_right_border();
+    draw_right_border(border);
 }
 
 void draw_row_with_token(int x)
@@ -196,7 +196,7 @@ void draw_row_with_attacker_and_item(int attacker_x, int item_x)
 void redraw_screen(int player_x, int player_y, int item_x, int item_y, int attacker_x,
                    int attacker_y)
 {
-    draw_board([=](int row) {
+    draw_board(border, [=](int row) {
         if (row == item_y && row == player_y)
             draw_row_with_token_and_item(player_x, item_x);
         else if (row == attacker_y && row == player_y)
@@ -210,7 +210,7 @@ void redraw_screen(int player_x, int player_y, int item_x, int item_y, int attac
         else if (row == attacker_y)
             draw_row_with_attacker(attacker_x);
         else
-            draw_empty_row();
+            draw_empty_row(border);
     });
 }
 

@@ -5,9 +5,9 @@
 #include "common/command_line.h"
 #include "terminal/raw_board.h"
 
-const BoardBorder board_border{'+', '{', '}'};
-
 namespace {
+
+constexpr BoardBorder border{'+', '{', '}'};
 
 // Faces start in column 20: the left border, then this many blanks.
 constexpr int left_margin = 18;
@@ -38,15 +38,15 @@ int draw_left_margin(int count)
 // What is left of the width for the face part and the blanks after it.
 int draw_left_of_content(int width)
 {
-    const int border = draw_left_border();
+    const int border_width = draw_left_border(border);
     const int margin = draw_left_margin(left_margin);
-    return width - border - margin;
+    return width - border_width - margin;
 }
 
 void draw_rest_of_line(int count)
 {
     draw_empty_spaces(count);
-    draw_right_border();
+    draw_right_border(border);
 }
 
 void print_face_row(const Face& face, int row)
@@ -66,13 +66,13 @@ int main(int argc, char** argv)
     clear_screen();
     redraw_until_quit([](int key) {
         display_instructions();
-        draw_board([key](int row) {
+        draw_board(border, [key](int row) {
             if (key == 's')
                 print_face_row(smiley, row);
             else if (key == 'f')
                 print_face_row(frowney, row);
             else
-                draw_empty_row();
+                draw_empty_row(border);
         });
     });
     return 0;

@@ -112,12 +112,12 @@ void clear_screen()
         std::putchar('\n');
 }
 
-void draw_horizontal_borders(int row)
+void draw_horizontal_borders(const BoardBorder& border, int row)
 {
     if (not_top_or_bottom_row(row))
         return;
     for (int column = 0; column < board_width; ++column)
-        std::putchar(board_border.row);
+        std::putchar(border.row);
     std::putchar('\n');
 }
 
@@ -126,15 +126,15 @@ bool not_top_or_bottom_row(int row)
     return row != 1 && row != board_rows;
 }
 
-int draw_left_border()
+int draw_left_border(const BoardBorder& border)
 {
-    std::putchar(board_border.left);
+    std::putchar(border.left);
     return 1;
 }
 
-void draw_right_border()
+void draw_right_border(const BoardBorder& border)
 {
-    std::printf("%c\n", board_border.right);
+    std::printf("%c\n", border.right);
 }
 
 void draw_empty_spaces(int count)
@@ -143,9 +143,9 @@ void draw_empty_spaces(int count)
         std::putchar(' ');
 }
 
-void draw_empty_row()
+void draw_empty_row(const BoardBorder& border)
 {
-    draw_left_border();
+    draw_left_border(border);
     draw_empty_spaces(board_interior);
-    draw_right_border();
+    draw_right_border(border);
 }

@@ -1,6 +1,6 @@
 // Single-key input from a terminal and the framed character board of 20 rows
-// by 40 columns, shared by chase_game and display. Each program defines its
-// own border characters as `board_border`.
+// by 40 columns, shared by chase_game and display. Each program passes its
+// own border characters.
 #pragma once
 
 #include <cstdio>
@@ -10,9 +10,6 @@ struct BoardBorder {
     char left;    // first character of a content row
     char right;   // last character of a content row, before the newline
 };
-
-// Defined once by each program that draws the board.
-extern const BoardBorder board_border;
 
 constexpr int board_rows = 20;
 constexpr int board_width = 40;
@@ -39,20 +36,20 @@ int read_key();
 bool ends_loop(int key);
 
 void clear_screen();
-void draw_horizontal_borders(int row);
+void draw_horizontal_borders(const BoardBorder& border, int row);
 bool not_top_or_bottom_row(int row);
-int draw_left_border();
-void draw_right_border();
+int draw_left_border(const BoardBorder& border);
+void draw_right_border(const BoardBorder& border);
 void draw_empty_spaces(int count);
-void draw_empty_row();
+void draw_empty_row(const BoardBorder& border);
 
 // The 20 board rows: border rows 1 and 20, and draw_content_row(row) for the
 // rows between.
 template <typename DrawContentRow>
-void draw_board(DrawContentRow draw_content_row)
+void draw_board(const BoardBorder& border, DrawContentRow draw_content_row)
 {
     for (int row = 1; row <= board_rows; ++row) {
-        draw_horizontal_borders(row);
+        draw_horizontal_borders(border, row);
         if (not_top_or_bottom_row(row))
             draw_content_row(row);
     }
