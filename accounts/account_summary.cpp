@@ -9,7 +9,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -176,9 +175,10 @@ std::FILE* open_summary_file(const std::string& name, std::FILE* out)
 {
     std::FILE* file = std::fopen(name.c_str(), "w");
     if (!file) {
-        int reason = errno;
+        const int reason = errno;   // the screen message may change it
         std::fputs("Error opening file\n", out);
-        warn("cannot create %s: %s", name.c_str(), std::strerror(reason));
+        errno = reason;
+        warn("cannot create %s:", name.c_str());
         return nullptr;
     }
     std::fputs("Successfully opened file\n", out);
