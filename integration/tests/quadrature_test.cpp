@@ -101,14 +101,4 @@ TEST(Quadrature, IntegratesTheIntervalAndStepGiven)
     }
 }
 
-TEST(Quadrature, ReportsAnOutputItCannotCreate)
-{
-    ProgramCase c;
-    c.dirs = {"integ.dat"};
-    ProgramRun run = run_program("quadrature", c);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "quadrature: cannot create integ.dat: Is a directory\n");
-}
-
 }  // namespace

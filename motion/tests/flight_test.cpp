@@ -133,23 +133,4 @@ TEST(MotionPrograms, HalvingTheStepDoublesTheLinesOfTheOutput)
     }
 }
 
-TEST(MotionPrograms, AnOutputThatCannotBeCreatedEndsTheRunAtOnce)
-{
-    const std::pair<std::string, std::string> cases[] = {
-        {"rocket", "rocket.txt"},
-        {"launch_trajectory", "launch_trajectory.txt"},
-        {"swing_sim", "pend.dat"},
-        {"ode_stepper", "ode_stepper.dat"},
-    };
-    for (const auto& [program, output] : cases) {
-        ProgramCase blocked;
-        blocked.dirs = {output};
-        const ProgramRun run = run_program(program, blocked);
-        EXPECT_EQ(run.status, 1) << program;
-        EXPECT_EQ(run.out, "") << program;
-        EXPECT_EQ(run.err, program + ": cannot create " + output + ": Is a directory\n");
-        EXPECT_TRUE(run.files.empty()) << program;
-    }
-}
-
 }  // namespace
