@@ -22,6 +22,7 @@ LifetimeFit lepton{
     1000,               // points per axis
     38.5747,            // band
     38.5947,
+    0,                  // no intervals
 };
 }  // namespace
 

@@ -27,6 +27,7 @@ struct LifetimeFit {
     int points;                // grid points along N0 and along tau
     double band_low;           // band written, strict on both sides
     double band_high;
+    int interval;              // 1: intervals and goodness of fit on standard error
 };
 
 struct BestPoint {
@@ -37,16 +38,40 @@ struct BestPoint {
     int tau_index;
 };
 
+// The lowest chi-square at each grid value of one parameter, over every
+// value of the other: the profile whose rise by 1 bounds a one-sigma interval.
+struct Profile {
+    std::vector<double> value;
+    std::vector<double> chi_square;
+};
+
+// Where the profile stays within `rise` of its value at index best, walking
+// out from there; a crossing between grid points is interpolated linearly.
+// A band that reaches an end of the grid stops at that end and says so.
+struct Interval {
+    double low;
+    double high;
+    bool low_at_edge;
+    bool high_at_edge;
+};
+Interval profile_interval(const Profile& profile, int best, double rise);
+
+// Probability that a chi-square of dof degrees of freedom (at least 1) comes
+// out at least this large: the regularized upper incomplete gamma function
+// Q(dof / 2, chi_square / 2).
+double chi_square_tail(double chi_square, long dof);
+
 // Reads up to n count-time pairs (every pair when n is all_records) by
 // formatted extraction (any white space separates numbers); stops at the
 // first number that does not scan. Returns the number of whole pairs read.
 long read_decay_counts(std::istream& in, long n, std::vector<DecayCount>& counts);
 
 // Visits the points x points grid, N0 outer and tau inner, writing every
-// point strictly inside the band to grid as "chi2\tN0\ttau"; returns the best
-// point. Dies naming the grid file when a point could not be written.
+// point strictly inside the band to grid as "chi2\tN0\ttau" and the profiles
+// over N0 and over tau; returns the best point. Dies naming the grid file
+// when a point could not be written.
 BestPoint search_grid(const std::vector<DecayCount>& counts, const LifetimeFit& fit,
-                      std::ostream& grid);
+                      std::ostream& grid, Profile& n0_profile, Profile& tau_profile);
 
 // The whole program: the options, the argument, the data file read whole,
 // then the grid file, the search and the result line. Returns the exit status.

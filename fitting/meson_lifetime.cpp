@@ -22,6 +22,7 @@ LifetimeFit meson{
     1000,       // points per axis
     5.48338,    // band
     5.50338,
+    0,          // no intervals
 };
 }  // namespace
 

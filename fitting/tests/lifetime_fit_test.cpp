@@ -4,9 +4,11 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "fitting/lifetime_fit.h"
 #include "tests/program_runner.h"
 
 namespace {
@@ -113,14 +115,10 @@ TEST(LifetimeFit, BadInvocationsAndDataFiles)
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.files[c.fit.grid], earlier_grid) << "the grid file is made only after the data";
     }
-
-    ProgramCase blocked_case = with_data(meson_exact);
-    blocked_case.dirs = {"piongrid.txt"};
-    ProgramRun blocked = run_program("meson_lifetime", blocked_case);
-    EXPECT_EQ(blocked.status, 1);
-    EXPECT_EQ(blocked.err, "meson_lifetime: cannot create piongrid.txt: Is a directory\n");
-    EXPECT_EQ(blocked.out, "");
 }
+
+// The middle of every band line of --interval.
+const std::string within = ", chi-square within 1 of its minimum from ";
 
 // Noise-free counts n0 exp(-t / tau) at t = first, first + step, ... in the
 // file's unit, six digits as a user's table would hold them.
@@ -203,6 +201,88 @@ TEST(LifetimeFit, OptionsFitTheUsersDecays)
             EXPECT_EQ(count_lines(run.files[c.grid]), c.grid_lines);
             EXPECT_EQ(run.files.count(c.fit.grid), 0u);
         }
+    }
+}
+
+// Both branches (series below a + 1, continued fraction above) for whole and
+// half-integer a = dof / 2, against closed forms and the 5% point of one dof.
+TEST(ChiSquareTail, KnownValues)
+{
+    const struct {
+        double chi_square;
+        long dof;
+        double p;
+    } cases[] = {
+        {2, 2, std::exp(-1.0)}, {10, 10, 0.4404932850652124}, {1, 1, std::erfc(std::sqrt(0.5))},
+        {3.841458820694124, 1, 0.05}, {100, 4, 51 * std::exp(-50.0)}, {0, 7, 1}, {1e7, 11, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(chi_square_tail(c.chi_square, c.dof), c.p, 1e-12 * c.p) << c.chi_square << ", " << c.dof;
+}
+
+TEST(ProfileInterval, CrossingsAndEdges)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        std::vector<double> chi_square;   // at the values 0, 1, 2, ...
+        int best;
+        Interval band;
+    } cases[] = {
+        {{9, 4, 0, 1, 4}, 2, {1.75, 3.0, false, false}},   // interpolated; a rise of exactly 1 is inside
+        {{0.5, 0, 3}, 1, {0.0, 4.0 / 3.0, true, false}},
+        {{9, 0}, 1, {8.0 / 9.0, 1.0, false, true}},         // the far end is not this side's edge
+        {{inf, 0, 5, 0.5}, 1, {1.0, 1.2, false, false}},    // no number, and a second dip, stay out
+    };
+    for (const auto& c : cases) {
+        Profile profile{{}, c.chi_square};
+        for (size_t k = 0; k < c.chi_square.size(); ++k)
+            profile.value.push_back(static_cast<double>(k));
+        const Interval band = profile_interval(profile, c.best, 1.0);
+        EXPECT_DOUBLE_EQ(band.low, c.band.low) << c.chi_square[0];
+        EXPECT_DOUBLE_EQ(band.high, c.band.high) << c.chi_square[0];
+        EXPECT_EQ(band.low_at_edge, c.band.low_at_edge) << c.chi_square[0];
+        EXPECT_EQ(band.high_at_edge, c.band.high_at_edge) << c.chi_square[0];
+    }
+}
+
+// The clean tables' bands hold the planted 26 ns, N0 50 and 2.1001 us, N0 90;
+// standard output and the grid file stay those of a run without --interval.
+TEST(LifetimeFit, IntervalLines)
+{
+    const struct {
+        const char* name;
+        Fit fit;
+        std::vector<std::string> options;
+        std::string data;
+        std::string err;
+    } cases[] = {
+        {"clean", meson, {}, meson_exact,
+         "meson_lifetime: tau 2.6e-08 s" + within + "2.25998e-08 to 3.02948e-08 s\n"
+         "meson_lifetime: N0 50" + within + "44.2558 to 56.0134\n"
+         "meson_lifetime: chi-square 2.52601e-10 over 11 degrees of freedom (2.29637e-11 each), p-value 1\n"},
+        {"clean", lepton, {}, lepton_exact,
+         "lepton_lifetime: tau 2.1001e-06 s" + within + "1.95492e-06 to 2.254e-06 s\n"
+         "lepton_lifetime: N0 90" + within + "83.2259 to 96.9874\n"
+         "lepton_lifetime: chi-square 1.96812e-10 over 24 degrees of freedom (8.20048e-12 each), "
+         "p-value 1\n"},
+        {"two pairs", meson, {"--records=2"}, meson_exact,
+         "meson_lifetime: tau 2.6e-08 s" + within + "9.72136e-09 to 1.2987e-07 (the grid's edge) s\n"
+         "meson_lifetime: N0 50" + within + "39.369 to 64.5515\n"
+         "meson_lifetime: chi-square 5.45578e-11 over 0 degrees of freedom: no p-value\n"},
+        {"nothing beats the start", meson, {}, "1e10 5\n" + decays(0, 1, 1e6, 0, 12),
+         "meson_lifetime: no grid point beats the starting chi-square 1e+07: no interval\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.fit.program) + ": " + c.name);
+        ProgramCase plain = with_data(c.data);
+        plain.args.insert(plain.args.begin(), c.options.begin(), c.options.end());
+        ProgramCase asked = plain;
+        asked.args.insert(asked.args.begin(), "--interval=1");
+        const ProgramRun without = run_program(c.fit.program, plain);
+        const ProgramRun run = run_program(c.fit.program, asked);
+        EXPECT_EQ(run.out, without.out);
+        EXPECT_EQ(run.files, without.files);
+        EXPECT_EQ(run.err, without.err + c.err);
     }
 }
 
