@@ -8,18 +8,22 @@
 #include <vector>
 
 #include "common/command_line.h"
+#include "common/errors.h"
 #include "montecarlo/cube.h"
 
 namespace {
 int dimensions = 10;
 long points = 9999;
 long seed = 681111;
+int standard_error = 0;
 constexpr double sqrt_pi = 1.7724538509055159;
 // Beyond 341 dimensions the gamma function of the closed form overflows.
 const Options options = {
     {"dimensions", &dimensions, "", "highest dimension, from 1 on", between(1, 341)},
     {"samples", &points, "", "points of the cube drawn", at_least(1)},
     {"seed", &seed, "", "seed of drand48"},
+    {"standard-error", &standard_error, "", "1: also report each estimate's standard error (on stderr)",
+     between(0, 1)},
 };
 constexpr ProgramUsage usage{
     "", "Monte Carlo volume of the unit ball in dimensions 1 to 10 (--dimensions) from one\n"
@@ -44,10 +48,15 @@ int main(int argc, char** argv)
     }
     for (int d = 1; d < dimension_bound; ++d) {
         const double fraction = inside[d] / static_cast<double>(points);
-        const double estimate = std::pow(2.0, static_cast<double>(d)) * fraction;
+        const double cube = std::pow(2.0, static_cast<double>(d));
+        const double estimate = cube * fraction;
         const double exact = std::pow(sqrt_pi, d) / std::tgamma(d / 2.0 + 1.0);
         const double relative = (estimate - exact) / exact;
         std::cout << " " << d << " " << estimate << " " << exact << " " << relative << std::endl;
+        // Each point is inside or not: a binomial count, scaled by the cube.
+        if (standard_error == 1)
+            warn("dimension %d: standard error %g of the estimate %g", d,
+                 cube * std::sqrt(fraction * (1.0 - fraction) / static_cast<double>(points)), estimate);
     }
     return 0;
 }

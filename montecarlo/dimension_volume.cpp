@@ -8,13 +8,17 @@
 #include <vector>
 
 #include "common/command_line.h"
+#include "common/errors.h"
 #include "montecarlo/cube.h"
 
 namespace {
 long seed = 1299811;
+int standard_error = 0;
 constexpr double pi = 3.141592653589793;
 const Options options = {
     {"seed", &seed, "", "seed of drand48"},
+    {"standard-error", &standard_error, "", "1: also report the estimate's standard error (on stderr)",
+     between(0, 1)},
 };
 // Dimension 0 and no points at all are results (2, and 0/0), not errors.
 constexpr Range count_range = between(0, INT_MAX);
@@ -56,10 +60,15 @@ int main(int argc, char** argv)
         inside += r2 <= 1.0 ? 1.0 : 0.0;
     }
     const double cube = cube_volume(ndim);
-    const double ball = (inside / static_cast<double>(nmax)) * cube;
+    const double fraction = inside / static_cast<double>(nmax);
+    const double ball = fraction * cube;
     const double exact = std::pow(pi, ndim / 2.0) / std::tgamma(ndim / 2.0 + 1.0);
     const double error = (exact - ball) / exact;
     std::cout << ndim << " dimensions, Vsphere= " << ball << "  Vtot= " << cube
               << " fractional error= " << error << std::endl;
+    // Each point is inside or not: a binomial count, scaled by the cube.
+    if (standard_error == 1)
+        warn("standard error %g of the estimate %g",
+             cube * std::sqrt(fraction * (1.0 - fraction) / static_cast<double>(nmax)), ball);
     return 0;
 }

@@ -7,14 +7,16 @@
 #include <fstream>
 #include <iostream>
 
-#include "common/files.h"
 #include "common/command_line.h"
+#include "common/errors.h"
+#include "common/files.h"
 #include "montecarlo/cube.h"
 
 namespace {
 const char* output_name = "pond3.dat";
 long points = 100000;
 long seed = 681111;
+int standard_error = 0;
 constexpr double cube_area = 24.0;
 constexpr double four_pi = 12.566370614359172;
 constexpr double pi = 3.141592653589793;
@@ -22,6 +24,8 @@ const Options options = {
     {"output", &output_name, "", "sampled points written, inside then outside"},
     {"samples", &points, "", "points of the cube drawn", at_least(1)},
     {"seed", &seed, "", "seed of drand48"},
+    {"standard-error", &standard_error, "", "1: also report the estimate's standard error (on stderr)",
+     between(0, 1)},
 };
 constexpr ProgramUsage usage{
     "", "Monte Carlo area of the unit sphere inscribed in the cube [-1, 1)^3 from 100000\n"
@@ -69,12 +73,17 @@ int main(int argc, char** argv)
         inside += draw_point().r <= 1.0 ? 1.0 : 0.0;
         total += 1.0;
     }
-    const double area = (inside / total) * cube_area;
+    const double fraction = inside / total;
+    const double area = fraction * cube_area;
     // Divided by pi, not 4 pi: four times the relative error.
     const double error = std::fabs(area - four_pi) / pi;
     std::cout << "area of inscribed sphere= ";
     std::cout.precision(9);
     std::cout << area << " , fractional error= " << error << std::endl;
+    // Each point is inside or not: a binomial count, scaled by the cube's area.
+    if (standard_error == 1)
+        warn("standard error %g of the estimate %.9g",
+             cube_area * std::sqrt(fraction * (1.0 - fraction) / total), area);
 
     write_points(out, true);
     out << "\n\n";

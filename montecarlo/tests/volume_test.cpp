@@ -125,4 +125,48 @@ TEST(BallVolume, SamplesAndDimensions)
     EXPECT_EQ(split_lines(three.out)[0], " 1 2 2 1.11022e-16");
 }
 
+// The standard error of a hit-or-miss estimate against the spread of the
+// estimate over 40 seeds (loosely); asking for it changes nothing else.
+TEST(MonteCarloEstimates, StandardErrorMatchesTheSpreadOverSeeds)
+{
+    const struct {
+        const char* program;
+        std::vector<std::string> args;
+        std::string head;   // of the line read
+    } cases[] = {
+        {"ball_volume", {"--dimensions=5"}, "ball_volume: dimension 5: standard error "},
+        {"dimension_volume", {"3", "2000"}, "dimension_volume: standard error "},
+        {"pond_sphere", {"--samples=2000"}, "pond_sphere: standard error "},
+    };
+    const std::string of = " of the estimate ";
+    for (const auto& c : cases) {
+        auto run = [&](std::vector<std::string> args) {
+            args.insert(args.end(), c.args.begin(), c.args.end());
+            return run_program(c.program, {args, {}, {}, ""});
+        };
+        const ProgramRun plain = run({});
+        const ProgramRun asked = run({"--standard-error=1"});
+        EXPECT_EQ(asked.out, plain.out) << c.program;
+        EXPECT_EQ(asked.files, plain.files) << c.program;
+        const size_t at = asked.err.find(of, asked.err.find(c.head)) + of.size();
+        const std::string estimate = asked.err.substr(at, asked.err.find('\n', at) - at);
+        EXPECT_NE(plain.out.find(" " + estimate + " "), std::string::npos) << c.program << ": " << estimate;
+        double sum = 0.0, sum2 = 0.0, errors = 0.0;
+        const int seeds = 40;
+        for (int seed = 1; seed <= seeds; ++seed) {
+            const std::string err = run({"--standard-error=1", "--seed=" + std::to_string(seed)}).err;
+            const size_t line = err.find(c.head);
+            errors += std::stod(err.substr(line + c.head.size()));
+            const double e = std::stod(err.substr(err.find(of, line) + of.size()));
+            sum += e;
+            sum2 += e * e;
+        }
+        const double ratio = std::sqrt((sum2 - sum * sum / seeds) / (seeds - 1)) / (errors / seeds);
+        EXPECT_TRUE(ratio > 0.7 && ratio < 1.4) << c.program << ": spread / standard error " << ratio;
+    }
+    // Every point inside: no spread at all.
+    EXPECT_EQ(run_program("dimension_volume", {{"--standard-error=1", "0", "100"}, {}, {}, ""}).err,
+              "dimension_volume: standard error 0 of the estimate 2\n");
+}
+
 }  // namespace
