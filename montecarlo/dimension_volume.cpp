@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "common/command_line.h"
+#include "common/constants.h"
 #include "common/errors.h"
 #include "montecarlo/cube.h"
 
 namespace {
 long seed = 1299811;
 int standard_error = 0;
-constexpr double pi = 3.141592653589793;
 const Options options = {
     {"seed", &seed, "", "seed of drand48"},
     {"standard-error", &standard_error, "", "1: also report the estimate's standard error (on stderr)",

@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "common/command_line.h"
+#include "common/constants.h"
 #include "common/errors.h"
 #include "common/files.h"
 #include "montecarlo/cube.h"
@@ -18,8 +19,7 @@ long points = 100000;
 long seed = 681111;
 int standard_error = 0;
 constexpr double cube_area = 24.0;
-constexpr double four_pi = 12.566370614359172;
-constexpr double pi = 3.141592653589793;
+constexpr double four_pi = 4.0 * pi;
 const Options options = {
     {"output", &output_name, "", "sampled points written, inside then outside"},
     {"samples", &points, "", "points of the cube drawn", at_least(1)},

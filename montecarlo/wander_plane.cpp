@@ -3,10 +3,10 @@
 // walkpath2d.dat. Optional argument: the seed.
 #include <cmath>
 
+#include "common/constants.h"
 #include "montecarlo/walk.h"
 
 namespace {
-constexpr double pi = 3.141592653589793;
 
 // Each component has its own angle, so the step length lies between 0 and
 // sqrt(2) with a mean square of 1.

@@ -4,10 +4,10 @@
 // argument: the seed.
 #include <cmath>
 
+#include "common/constants.h"
 #include "montecarlo/walk.h"
 
 namespace {
-constexpr double pi = 3.141592653589793;
 
 // A uniform direction: cos(theta) uniform in [-1, 1), phi uniform in [0, 2 pi).
 void unit_step(Position& p, double u1, double u2)
