@@ -4,12 +4,12 @@
 #include <fstream>
 #include <iomanip>
 
+#include "common/constants.h"
 #include "common/files.h"
 #include "sample_data/sample_data.h"
 
 namespace {
 
-constexpr double two_pi = 6.283185307179586;
 constexpr int pair_events = 100;
 constexpr double pion_mass = 134.977;          // MeV
 constexpr double pion_energy_min = 1000.0;     // MeV; the pion flies along the axis

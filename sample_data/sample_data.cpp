@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/constants.h"
 #include "common/errors.h"
 #include "common/files.h"
 
@@ -14,7 +15,7 @@ double gaussian(SampleRng& rng)
 {
     // Box-Muller: 1 - u keeps the logarithm finite.
     double u = 1.0 - uniform01(rng), v = uniform01(rng);
-    return std::sqrt(-2.0 * std::log(u)) * std::cos(6.283185307179586 * v);
+    return std::sqrt(-2.0 * std::log(u)) * std::cos(two_pi * v);
 }
 
 long poisson(SampleRng& rng, double mean)

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/constants.h"
 #include "sample_data/sample_data.h"
 
 namespace {
 
-constexpr double two_pi = 6.283185307179586;
 
 // Crab pulsar light curve: a sharp main pulse and a weaker interpulse a quarter
 // turn later, repeating at the folding frequency, on a steady nebula background

@@ -5,11 +5,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/constants.h"
 #include "sample_data/sample_data.h"
 
 namespace {
 
-constexpr double two_pi = 6.283185307179586;
 constexpr int seconds_per_day = 86400;
 
 // Rides of one day, one fix every few seconds, positions in metres on a city
