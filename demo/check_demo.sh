@@ -3,8 +3,10 @@
 # every figure script (the accuracy studies' included) gave a non-empty PNG,
 # index.html shows every figure, every src and href of index.html names a
 # file of the output folder (or an anchor of the page), every program links
-# its manual page (section 1phys; the dispatcher's, section 1, too) and every
-# study has a measured slope. Where a headless
+# its manual page (section 1phys; the dispatcher's, section 1, too), every
+# figure links its full-size PNG, every section shows a result (a figure, a
+# table row or a screen) and every study has a measured slope within its
+# tolerance of theory. Where a headless
 # Chromium is installed, it renders the page at a desktop and a phone width
 # and must load it without error (skipped otherwise).
 # Usage: demo/check_demo.sh [BUILD_DIR [OUTPUT_DIR]]
@@ -48,9 +50,46 @@ while read -r target; do
         *) [ -f "$out/$target" ] || { echo "check: index.html names $target, which is not in $out"; problems=$((problems + 1)); } ;;
     esac
 done < <(grep -o -E '(src|href)="[^"]*"' "$out/index.html")
+while read -r image; do
+    echo "check: index.html shows $image without a link to it"; problems=$((problems + 1))
+done < <(grep -o -E '(<a href="[^"]*">)?<img src="[^"]*"' "$out/index.html" | awk -F'"' 'NF < 5 || $2 != $4 { print $(NF - 1) }')
+while read -r section; do
+    echo "check: section $section of index.html shows no figure, table row or screen"; problems=$((problems + 1))
+done < <(awk '
+    /<section id="/ { id = $0; sub(/.*<section id="/, "", id); sub(/".*/, "", id); shown = 0 }
+    /<img |<tr><td|<pre>/ { shown = 1 }
+    /<\/section>/ { if (!shown) print id }' "$out/index.html")
 if grep -q 'not measured' "$out/index.html"; then
     echo "check: a study of the Accuracy table has no measured slope"; problems=$((problems + 1))
 fi
+# Each study's fitted slope within its tolerance of theory: the slopes file,
+# its line, the theoretical slope and the tolerance ("flat", an error that
+# never changes, counts as slope 0).
+accuracy_slopes=(
+    "accuracy_swing_step 1 1 0.1" "accuracy_swing_step 2 2 0.1"
+    "accuracy_flight 1 1 0.1" "accuracy_flight 2 1 0.1"
+    "accuracy_ode_step 1 2 0.1"
+    "accuracy_quadrature 1 2 0.1" "accuracy_quadrature 2 4 0.1"
+    "accuracy_sawtooth 1 -0.5 0.05" "accuracy_sawtooth 2 0 0.05"
+    "accuracy_dimension_volume 1 -0.5 0.1" "accuracy_dimension_volume 2 -0.5 0.1"
+    "accuracy_dimension_volume 3 -0.5 0.1"
+    "accuracy_ball_volume 1 -0.5 0.1" "accuracy_ball_volume 2 -0.5 0.1"
+    "accuracy_half_life_sim 1 -0.5 0.1"
+    "accuracy_pi_series 1 -1 0.05"
+    "accuracy_swing_sim 1 1 0.1" "accuracy_swing_sim 2 0 0.1"
+    "accuracy_ode_stepper 1 1 0.1"
+)
+for entry in "${accuracy_slopes[@]}"; do
+    read -r name line theory tolerance <<<"$entry"
+    slope=$(sed -n "${line}p" "$out/$name.slopes" 2>/dev/null)
+    if ! awk -v s="$slope" -v t="$theory" -v d="$tolerance" 'BEGIN {
+            if (s == "flat") s = 0
+            else if (s !~ /^[-+]?[0-9]*\.?[0-9]+([eE][-+]?[0-9]+)?$/) exit 1
+            exit !((s - t) ^ 2 <= d ^ 2) }'; then
+        echo "check: accuracy study $name, slope $line: '$slope' is not within $tolerance of $theory"
+        problems=$((problems + 1))
+    fi
+done
 if grep -q 'class="failed"' "$out/index.html"; then
     echo "check: index.html reports a failure"; problems=$((problems + 1))
 fi

@@ -53,10 +53,11 @@ groff -Thtml </dev/null >/dev/null 2>&1 && groff_html=true
 sections=()                 # section ids in page order
 declare -A section_title section_text section_notes
 current_section=""
-runs=()        # section|name|status|seconds|files
+runs=()        # section|name|log|status|seconds|files
 failed=()
 figures=()     # section|name|caption
-estimates=()   # section|program|quantity|estimate|true value
+estimates=()   # section|program|quantity|estimate|true value|uncertainty
+results=()     # section|table or screen|caption|file
 accuracy=()    # study|method|error|work|measured slope|theoretical slope|figure
 
 # section ID TITLE TEXT: starts (or, with a known ID, resumes) a section of the
@@ -75,37 +76,65 @@ section_note() {
     section_notes[$1]="${section_notes[$1]:-}$2 "
 }
 
-# run_step [-i STDIN_TEXT] NAME [ARG...]: runs one program here and records it.
+# run_step [-i STDIN_TEXT] [-l LOG] NAME [ARG...]: runs one program here and
+# records it, its standard output and error kept as LOG.stdout and LOG.stderr
+# (LOG is NAME but for a second run of a program).
 run_step() {
-    local input=""
+    local input="" log=""
     if [ "$1" = "-i" ]; then input=$2; shift 2; fi
+    if [ "$1" = "-l" ]; then log=$2; shift 2; fi
     local name=$1; shift
+    log=${log:-$name}
     local stamp start end status files
     stamp=$(mktemp)
     start=$(date +%s.%N)
-    printf '%s' "$input" | "$bin/$name" "$@" >"$name.stdout" 2>"$name.stderr"
+    printf '%s' "$input" | "$bin/$name" "$@" >"$log.stdout" 2>"$log.stderr"
     status=$?
     end=$(date +%s.%N)
     files=$(find . -maxdepth 1 -type f -newer "$stamp" ! -name '*.stdout' ! -name '*.stderr' \
             -printf '%f\n' | sort | tr '\n' ' ')
     rm -f "$stamp"
-    runs+=("$current_section|$name|$status|$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.2f", b - a }')|${files% }")
+    runs+=("$current_section|$name|$log|$status|$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.2f", b - a }')|${files% }")
     if [ "$status" -ne 0 ]; then
-        failed+=("$name")
-        echo "demo: $name FAILED with status $status:" >&2
-        sed 's/^/  /' "$name.stderr" >&2
+        failed+=("$log")
+        echo "demo: $log FAILED with status $status:" >&2
+        sed 's/^/  /' "$log.stderr" >&2
     fi
 }
 
-# plot_step NAME CAPTION: renders plots/NAME.gp (which reads the data files of
-# this folder by name) into NAME.png.
+# reported VAR LOG SED_SCRIPT WHAT: sets VAR to the first line the sed script
+# (run with -n) prints from LOG.stderr; a run that does not say WHAT there
+# fails the demo, naming it.
+reported() {
+    local text
+    text=$(sed -n "$3" "$2.stderr" 2>/dev/null | head -n 1)
+    if [ -z "$text" ]; then
+        failed+=("$2 ($4)")
+        echo "demo: $2 did not say $4 on standard error" >&2
+    fi
+    printf -v "$1" '%s' "$text"
+}
+
+# tau_interval VAR LOG SCALE: sets VAR to "A to B", the interval of tau where
+# the chi-square lies within 1 of its minimum, as the lifetime fit LOG run
+# with --interval=1 said it, in seconds times SCALE.
+tau_interval() {
+    local seconds
+    reported seconds "$2" 's/^[a-z_]*: tau [^ ]* s, chi-square within 1 of its minimum from \([^ ]*\) to \([^ ]*\) s$/\1 \2/p' \
+        "tau's one-sigma interval"
+    printf -v "$1" '%s' "$(awk -v s="$3" 'NF == 2 { printf "%.4g to %.4g", $1 * s, $2 * s }' <<<"$seconds")"
+}
+
+# plot_step NAME CAPTION [ARG...]: renders plots/NAME.gp (which reads the data
+# files of this folder by name, and the ARGs after the PNG's name) into NAME.png.
 plot_step() {
     local name=$1 caption=$2
+    shift 2
     if [ -z "$have_gnuplot" ]; then
         skipped_figures+=("$name")
         return 0
     fi
-    if gnuplot -c "$root/plots/$name.gp" "$name.png" 2>"$name.plot.log" && [ -s "$name.png" ]; then
+    if gnuplot -c "$root/plots/$name.gp" "$name.png" "$@" 2>"$name.plot.log" && [ -s "$name.png" ]; then
         rm -f "$name.plot.log"
         figures+=("$current_section|$name|$caption")
     else
@@ -115,9 +144,28 @@ plot_step() {
     fi
 }
 
-# estimate PROGRAM QUANTITY ESTIMATE TRUE_VALUE: one row of the estimates table.
+# estimate PROGRAM QUANTITY ESTIMATE TRUE_VALUE [UNCERTAINTY]: one row of the
+# estimates table; the uncertainty is a standard error S or an interval
+# "A to B" the program gave.
 estimate() {
-    estimates+=("$current_section|$1|$2|$3|$4")
+    estimates+=("$current_section|$1|$2|$3|$4|${5:-}")
+}
+
+# table CAPTION FILE: a table of the section, from FILE's tab-separated lines,
+# the first the header.
+table() {
+    results+=("$current_section|table|$1|$2")
+}
+
+# screen CAPTION FILE: a screen of the section, FILE shown as it was printed.
+screen() {
+    results+=("$current_section|screen|$1|$2")
+}
+
+# last_screen FILE: the last screen a terminal program drew, a block of lines
+# after the blank lines that clear the screen.
+last_screen() {
+    awk 'BEGIN { RS = "" } { last = $0 } END { print last }' "$1"
 }
 
 # measure NAME [ARG...]: one run of a program for an accuracy study, standard
@@ -189,6 +237,25 @@ relative_error() {
         if (e ~ /^[-+]?[0-9]*\.?[0-9]+([eE][-+]?[0-9]+)?$/ && t + 0 != 0) printf "%+.1e", (e - t) / t }'
 }
 
+# deviation ESTIMATE TRUE_VALUE UNCERTAINTY: (estimate - true) in units of the
+# standard error, or of the interval's half on the side of the true value;
+# empty without an uncertainty.
+deviation() {
+    awk -v e="$1" -v t="$2" -v u="$3" 'BEGIN {
+        if (e !~ /^[-+]?[0-9]*\.?[0-9]+([eE][-+]?[0-9]+)?$/) exit
+        if (split(u, end, " to ") == 2) s = t + 0 > e + 0 ? end[2] - e : e - end[1]; else s = u + 0
+        if (s > 0) printf "%+.2f", (e - t) / s }'
+}
+
+# uncertainty_text UNCERTAINTY: a standard error as "±S" to two digits, an
+# interval as it is.
+uncertainty_text() {
+    case $1 in
+        "" | *" to "*) echo "$1" ;;
+        *) awk -v s="$1" 'BEGIN { printf "±%.2g\n", s }' ;;
+    esac
+}
+
 # The section of a page: the programs' pages are in the suite's own section
 # 1phys, the dispatcher's in 1.
 page_section() {
@@ -234,13 +301,13 @@ manual_link() {
 }
 
 write_page() {
-    local row id name status seconds files file program quantity value truth caption
-    local method error work measured theory figure_number=0 tab
-    local ended=true
+    local row id name log status seconds files file program quantity value truth uncertainty caption
+    local method error work measured theory figure_number=0 tab kind
+    local ended=true uncertain
     mkdir -p man
     for row in "${runs[@]}"; do
         IFS='|' read -r id name _ <<<"$row"
-        render_manual "$name" 1phys
+        [ -s "man/$name.1phys.html" ] || render_manual "$name" 1phys
     done
     render_manual make_sample_data 1phys
     render_manual physics-suite 1
@@ -254,11 +321,11 @@ write_page() {
         echo '.scroll{overflow-x:auto;margin:1em 0}table{border-collapse:collapse}'
         echo 'td,th{border:1px solid #999;padding:2px 8px;text-align:left;vertical-align:top}th{background:#eee}'
         echo '.failed{color:#b00;font-weight:bold}figure{margin:2em 0}img{max-width:100%;height:auto}'
-        echo 'figcaption{font-size:0.95em}nav ol{columns:2}@media (max-width:40em){nav ol{columns:1}}</style></head><body>'
+        echo 'figcaption{font-size:0.95em}pre{margin:0.5em 0;line-height:1.15}nav ol{columns:2}@media (max-width:40em){nav ol{columns:1}}</style></head><body>'
         echo '<h1>Physics suite demo run</h1>'
         echo "<p>Every program of the suite, run on the generated sample data in this folder on $(html "$(date -u '+%Y-%m-%d %H:%M UTC')"),"
         echo "followed by accuracy studies of its methods. Each section below says what its programs compute, gives their estimates beside the true values"
-        echo "the sample data were made with, and shows their figures. The manual pages are linked from the program names; $(manual_link physics_suite 7) is the overview."
+        echo "the sample data were made with, and shows their figures, tables and final screens. The manual pages are linked from the program names; $(manual_link physics_suite 7) is the overview."
         echo "An installation reaches every program as $(manual_link physics-suite) NAME.</p>"
         [ ${#skipped_figures[@]} -eq 0 ] ||
             echo "<p class=\"failed\">gnuplot is not installed here, so these figures were not rendered: $(html "${skipped_figures[*]}").</p>"
@@ -273,12 +340,12 @@ write_page() {
         for file in $sample_files; do echo "$(link "$file")"; done
         echo '</p><div class="scroll"><table><tr><th>program</th><th>section</th><th>exit status</th><th>seconds</th><th>files written</th><th>terminal output</th></tr>'
         for row in "${runs[@]}"; do
-            IFS='|' read -r id name status seconds files <<<"$row"
+            IFS='|' read -r id name log status seconds files <<<"$row"
             [ "$status" = 0 ] || status="<span class=\"failed\">$status</span>"
             echo "<tr><td>$(manual_link "$name")</td><td><a href=\"#$id\">$(html "${section_title[$id]}")</a></td><td>$status</td><td>$seconds</td><td>"
             for file in $files; do echo "$(link "$file")"; done
             echo '</td><td>'
-            for file in "$name.stdout" "$name.stderr"; do [ -s "$file" ] && echo "$(link "$file")"; done
+            for file in "$log.stdout" "$log.stderr"; do [ -s "$file" ] && echo "$(link "$file")"; done
             echo '</td></tr>'
         done
         echo '</table></div>'
@@ -294,22 +361,53 @@ write_page() {
                 done
                 echo '</table></div>'
             fi
+            # The uncertainty columns only where an estimate of the section has one.
+            uncertain=false
+            for row in "${estimates[@]}"; do
+                IFS='|' read -r tab _ _ _ _ uncertainty <<<"$row"
+                [ "$tab" = "$id" ] && [ -n "$uncertainty" ] && uncertain=true
+            done
             ended=true
             for row in "${estimates[@]}"; do
-                IFS='|' read -r tab program quantity value truth <<<"$row"
+                IFS='|' read -r tab program quantity value truth uncertainty <<<"$row"
                 [ "$tab" = "$id" ] || continue
                 if $ended; then
-                    echo '<div class="scroll"><table><tr><th>program</th><th>quantity</th><th>estimate</th><th>true value</th><th>relative error</th></tr>'
+                    if $uncertain; then
+                        echo '<div class="scroll"><table><tr><th>program</th><th>quantity</th><th>estimate</th><th>uncertainty</th><th>true value</th><th>relative error</th><th>deviation / uncertainty</th></tr>'
+                    else
+                        echo '<div class="scroll"><table><tr><th>program</th><th>quantity</th><th>estimate</th><th>true value</th><th>relative error</th></tr>'
+                    fi
                     ended=false
                 fi
-                echo "<tr><td>$(html "$program")</td><td>$(html "$quantity")</td><td>$(html "$value")</td><td>$(html "$truth")</td><td>$(relative_error "$value" "$truth")</td></tr>"
+                if $uncertain; then
+                    echo "<tr><td>$(html "$program")</td><td>$(html "$quantity")</td><td>$(html "$value")</td><td>$(html "$(uncertainty_text "$uncertainty")")</td><td>$(html "$truth")</td><td>$(relative_error "$value" "$truth")</td><td>$(deviation "$value" "$truth" "$uncertainty")</td></tr>"
+                else
+                    echo "<tr><td>$(html "$program")</td><td>$(html "$quantity")</td><td>$(html "$value")</td><td>$(html "$truth")</td><td>$(relative_error "$value" "$truth")</td></tr>"
+                fi
             done
             $ended || echo '</table></div>'
+            for row in "${results[@]}"; do
+                IFS='|' read -r tab kind caption file <<<"$row"
+                [ "$tab" = "$id" ] || continue
+                echo "<figure><figcaption>$(html "$caption") Text: $(link "$file").</figcaption><div class=\"scroll\">"
+                if [ "$kind" = table ]; then
+                    echo '<table>'
+                    escape_html <"$file" | awk -F'\t' '{
+                        cell = NR == 1 ? "th" : "td"
+                        printf "<tr>"
+                        for (i = 1; i <= NF; i++) printf "<%s>%s</%s>", cell, $i, cell
+                        print "</tr>" }'
+                    echo '</table>'
+                else
+                    echo "<pre>$(escape_html <"$file")</pre>"
+                fi
+                echo '</div></figure>'
+            done
             for row in "${figures[@]}"; do
                 IFS='|' read -r tab name caption <<<"$row"
                 [ "$tab" = "$id" ] || continue
                 figure_number=$((figure_number + 1))
-                echo "<figure id=\"$name\"><img src=\"$name.png\" alt=\"$(html "$caption")\">"
+                echo "<figure id=\"$name\"><a href=\"$name.png\"><img src=\"$name.png\" alt=\"$(html "$caption")\"></a>"
                 echo "<figcaption><b>Figure $figure_number.</b> $(html "$caption")"
                 [ -f "$name.dat" ] && echo "Data: $(link "$name.dat")."
                 echo '</figcaption></figure>'
@@ -332,13 +430,14 @@ write_page
 
 printf '\n%-18s %6s %8s  %s\n' program status seconds "files written"
 for row in "${runs[@]}"; do
-    IFS='|' read -r _ name status seconds files <<<"$row"
+    IFS='|' read -r _ name _ status seconds files <<<"$row"
     printf '%-18s %6s %8s  %s\n' "$name" "$status" "$seconds" "$files"
 done
-printf '\n%-18s %-28s %-16s %-22s %s\n' program quantity estimate "true value" "relative error"
+printf '\n%-18s %-30s %-16s %-22s %-9s %-22s %s\n' program quantity estimate "true value" "rel. err." uncertainty "deviation"
 for row in "${estimates[@]}"; do
-    IFS='|' read -r _ program quantity value truth <<<"$row"
-    printf '%-18s %-28s %-16s %-22s %s\n' "$program" "$quantity" "$value" "$truth" "$(relative_error "$value" "$truth")"
+    IFS='|' read -r _ program quantity value truth uncertainty <<<"$row"
+    printf '%-18s %-30s %-16s %-22s %-9s %-22s %s\n' "$program" "$quantity" "$value" "$truth" \
+        "$(relative_error "$value" "$truth")" "$(uncertainty_text "$uncertainty")" "$(deviation "$value" "$truth" "$uncertainty")"
 done
 printf '\nAccuracy\n%-24s %-40s %9s %s\n' study work measured theory
 for row in "${accuracy[@]}"; do

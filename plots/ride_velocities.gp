@@ -1,5 +1,5 @@
-# Sorted ride velocities from velocities.txt (the sorted rides.txt of
-# trip_speed_sort): ride rank against mean velocity.
+# Sorted ride velocities from velocities.txt (trip_speed_sort's sorted list,
+# written there with --rides): ride rank against mean velocity.
 set terminal pngcairo size 900,600
 set output ARG1
 set title "Mean ride velocities, slowest first"

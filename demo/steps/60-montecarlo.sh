@@ -2,21 +2,28 @@
 # radioactive decay, all from the seeded drand48 generator.
 section montecarlo "Monte Carlo estimators" \
     "Estimators that draw from the seeded drand48 generator: ball volumes in 1 to 10 dimensions by hit-or-miss sampling of the cube, the area of the sphere inscribed in a cube (from its volume fraction), random walks in space and in the plane, and radioactive decay simulated atom by atom, one draw per atom and time step."
-run_step ball_volume
+# --standard-error=1 adds each estimate's standard error on standard error and
+# leaves the output as it is.
+run_step ball_volume --standard-error=1
 for d in 2 3 5 10; do
+    reported volume_error ball_volume "s/^ball_volume: dimension $d: standard error \([^ ]*\) of the estimate .*/\1/p" \
+        "the standard error in $d dimensions"
     estimate ball_volume "unit ball volume, d=$d" \
         "$(awk -v d=$d '$1 == d { print $2 }' ball_volume.stdout)" \
-        "$(awk -v d=$d '$1 == d { print $3 }' ball_volume.stdout)"
+        "$(awk -v d=$d '$1 == d { print $3 }' ball_volume.stdout)" "$volume_error"
 done
 plot_step ball_volume "Monte Carlo volumes of the unit ball in 1 to 10 dimensions against the closed form"
 
-run_step dimension_volume 4 100000
+run_step dimension_volume --standard-error=1 4 100000
+reported volume_error dimension_volume 's/^dimension_volume: standard error \([^ ]*\) of the estimate .*/\1/p' \
+    "the standard error"
 estimate dimension_volume "unit ball volume, d=4" \
-    "$(sed 's/.*Vsphere= \([^ ]*\) .*/\1/' dimension_volume.stdout)" "4.9348 (pi^2/2)"
+    "$(sed 's/.*Vsphere= \([^ ]*\) .*/\1/' dimension_volume.stdout)" "4.9348 (pi^2/2)" "$volume_error"
 
-run_step pond_sphere
+run_step pond_sphere --standard-error=1
+reported area_error pond_sphere 's/^pond_sphere: standard error \([^ ]*\) of the estimate .*/\1/p' "the standard error"
 estimate pond_sphere "unit sphere area" \
-    "$(sed 's/.*sphere= \([^ ]*\) .*/\1/' pond_sphere.stdout)" "12.5664 (4 pi)"
+    "$(sed 's/.*sphere= \([^ ]*\) .*/\1/' pond_sphere.stdout)" "12.5664 (4 pi)" "$area_error"
 plot_step pond_sphere "Points of the cube inside and outside the inscribed unit sphere"
 
 run_step wander_space
