@@ -10,7 +10,7 @@ set fit quiet nolog
 f(x) = a + b * x
 fit f(x) data using (log10($1)):(log10(abs($2))) via a, b
 set print "accuracy_pi_series.slopes"
-print sprintf("%#.2g", b)
+print sprintf("%#.3g", b)
 unset print
 
 stats data using (log10($1)) nooutput
@@ -24,5 +24,5 @@ set format y "10^{%L}"
 set grid
 set key bottom left
 plot data using 1:(abs($2)) with points pt 7 ps 1.3 lc rgb "#1f77b4" title "pi\\_series", \
-     10**f(log10(x)) with lines lw 2 lc rgb "#1f77b4" title sprintf("fit: slope %#.2g", b), \
+     10**f(log10(x)) with lines lw 2 lc rgb "#1f77b4" title sprintf("fit: slope %#.3g", b), \
      10**(f(mid) + theory * (log10(x) - mid)) with lines dt 2 lw 2 lc rgb "black" title "theory: slope -1"

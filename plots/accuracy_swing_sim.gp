@@ -16,14 +16,14 @@ fit f1(x) data using (log10($1)):(log10($2)) via a1, b1
 stats data using 3 nooutput
 if (STATS_max > STATS_min) {
     fit f2(x) data using (log10($1)):(log10($3)) via a2, b2
-    midpoint = sprintf("%#.2g", b2)
+    midpoint = sprintf("%#.3g", b2)
 } else {
     a2 = log10(STATS_min)
     b2 = 0
     midpoint = "flat"
 }
 set print "accuracy_swing_sim.slopes"
-print sprintf("%#.2g", b1)
+print sprintf("%#.3g", b1)
 print midpoint
 unset print
 
@@ -38,7 +38,7 @@ set yrange [1e-5:10]
 set grid
 set key top left
 plot data using 1:2 with points pt 7 lc rgb "#d62728" title "first-order step", \
-     10**f1(log10(x)) with lines lw 2 lc rgb "#d62728" title sprintf("first-order fit: slope %#.2g", b1), \
+     10**f1(log10(x)) with lines lw 2 lc rgb "#d62728" title sprintf("first-order fit: slope %#.3g", b1), \
      10**(f1(mid) + theory * (log10(x) - mid)) with lines dt 2 lw 2 lc rgb "black" title "theory: slope 1", \
      data using 1:3 with points pt 5 lc rgb "#1f77b4" title "midpoint step (below the file's 5 digits)", \
      10**f2(log10(x)) with lines lw 2 lc rgb "#1f77b4" title (midpoint eq "flat" ? "midpoint: flat" : "midpoint fit: slope ".midpoint)
