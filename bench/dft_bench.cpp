@@ -8,7 +8,7 @@
 #include <complex>
 #include <vector>
 
-#include "spectral/dft.h"
+#include "spectral/transform/dft.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <iostream>
 #include <vector>
 
-#include "spectral/dft.h"
+#include "spectral/transform/dft.h"
 
 namespace {
 

@@ -7,18 +7,27 @@
 # Fails if a spectrum program's files or console output differ by one byte
 # from the baseline's in either build.
 # Usage: bench/time_suite.sh   (builds the release and scalar presets first)
+#        bench/time_suite.sh BUILD SCALAR_BUILD   (the spectrum programs alone, of
+#        two builds made already, e.g. of another tree to compare with; builds nothing)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+if [ $# -eq 2 ]; then
+    release_dir=$(cd "$1" && pwd)
+    scalar_dir=$(cd "$2" && pwd)
+fi
 cd "$root"
-for preset in release scalar; do
-    cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset" >/dev/null
-done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-
-echo "Every program on its sample data (release build):"
-demo/run_demo.sh build/release "$work/demo" | sed -n '/^program  *status/,/^$/p'
+if [ $# -ne 2 ]; then
+    for preset in release scalar; do
+        cmake --preset "$preset" >/dev/null
+        cmake --build --preset "$preset" >/dev/null
+    done
+    release_dir=$root/build/release
+    scalar_dir=$root/build/scalar
+    echo "Every program on its sample data (release build):"
+    demo/run_demo.sh build/release "$work/demo" | sed -n '/^program  *status/,/^$/p'
+fi
 
 seconds() {   # seconds DIR COMMAND...: runs it in DIR, standard output to
               # DIR/console.txt; prints its user CPU seconds
@@ -33,15 +42,15 @@ seconds() {   # seconds DIR COMMAND...: runs it in DIR, standard output to
 
 for build in plain scalar release; do
     mkdir -p "$work/$build"
-    build/release/bin/make_sample_data "$work/$build"
+    "$release_dir/bin/make_sample_data" "$work/$build"
 done
 status=0
 echo
 printf '%-16s %9s %9s %12s %7s  %s\n' program "plain s" "scalar s" "dispatched s" ratio output
 for program in crab_spectrum pulsar_spectrum phone_spectrum; do
-    plain=$(seconds "$work/plain" "$root/build/release/bench/plain_spectrum" "$program")
-    scalar=$(seconds "$work/scalar" "$root/build/scalar/bin/$program")
-    vector=$(seconds "$work/release" "$root/build/release/bin/$program")
+    plain=$(seconds "$work/plain" "$release_dir/bench/plain_spectrum" "$program")
+    scalar=$(seconds "$work/scalar" "$scalar_dir/bin/$program")
+    vector=$(seconds "$work/release" "$release_dir/bin/$program")
     same=identical
     for build in scalar release; do
         for f in "$work/plain"/f*.txt "$work/plain/console.txt"; do
@@ -53,8 +62,8 @@ for program in crab_spectrum pulsar_spectrum phone_spectrum; do
 done
 echo
 echo "Transform cost per sample and frequency on each path:"
-if [ -x build/release/bench/dft_bench ]; then
-    build/release/bench/dft_bench --benchmark_min_time=0.5 2>/dev/null | grep -E '^(Benchmark|transform)'
+if [ -x "$release_dir/bench/dft_bench" ]; then
+    "$release_dir/bench/dft_bench" --benchmark_min_time=0.5 2>/dev/null | grep -E '^(Benchmark|transform)'
 else
     echo "(dft_bench not built: install libbenchmark-dev)"
 fi

@@ -8,6 +8,7 @@
 #include "common/errors.h"
 #include "common/files.h"
 #include "common/command_line.h"
+#include "common/constants.h"
 #include "spectral/spectrum.h"
 
 namespace {
@@ -16,8 +17,6 @@ const char* output_name = "lightcrab.txt";
 long samples = 148282;
 double folding_frequency = 30.2452;   // pulses per unit of time
 int bins = 70;
-constexpr double two_pi = 6.283185307179586;
-constexpr double pi = 3.141592653589793;
 constexpr double degrees_per_pi = 180.0;
 constexpr double degrees_per_bin = 6.0;
 const Options options = {

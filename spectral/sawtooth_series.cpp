@@ -9,6 +9,7 @@
 #include "common/errors.h"
 #include "common/files.h"
 #include "common/command_line.h"
+#include "common/constants.h"
 
 namespace {
 int max_harmonics = 30;
@@ -18,7 +19,6 @@ const char* output_dir = ".";
 constexpr double a0 = 1.0;            // the series starts from a0 / 2
 constexpr double wave_height = 1.0;
 constexpr double wave_period = 2.0;
-constexpr double pi = 3.141592653589793;
 constexpr const char* rms_name = "rmsaw.txt";
 // The curves drawn besides the one with every harmonic.
 constexpr int drawn_harmonics[] = {1, 3, 5};

@@ -8,11 +8,7 @@
 #include <vector>
 
 #include "common/command_line.h"
-
-struct Series {
-    std::vector<double> t;   // sample times
-    std::vector<double> y;   // sample values
-};
+#include "spectral/transform/exact_spectrum.h"
 
 // The most samples one series holds: the transform counts them in an int.
 constexpr long most_samples = INT_MAX;
@@ -41,18 +37,10 @@ Series read_series(const char* name, long n, long least);
 // returns it.
 double remove_mean(std::vector<double>& y);
 
-struct FrequencyGrid {
-    double first;   // first frequency written
-    double limit;   // excluded upper bound
-    double step;    // added to the frequency after each line
-};
-
 // Dies, before anything is read or written, when the grid holds no frequency
 // or its step is too small to move every frequency of it on: the grid would
 // never end.
 void check_grid(const FrequencyGrid& grid);
-
-enum class FourthColumn { log_power, amplitude };
 
 // Running maximum of the log power and the frequency where it was last met.
 struct Peak {
@@ -64,7 +52,6 @@ struct Peak {
 // coefficients scaled to (2/T) times the sums. When peak is given it tracks the
 // largest log power: raised when exceeded, then its frequency taken when equal,
 // so the last of equal maxima wins. Stops at the first line that could not be
-// written, leaving the stream failed. The grid is one check_grid accepts;
-// memory does not grow with it.
+// written, leaving the stream failed. The grid is one check_grid accepts.
 void write_spectrum(std::ostream& out, const Series& s, FrequencyGrid grid,
                     FourthColumn fourth, Peak* peak = nullptr);

@@ -7,18 +7,18 @@
 #include <utility>
 #include <vector>
 
+#include "common/constants.h"
 #include "tests/program_runner.h"
 
 namespace {
 
 constexpr int samples = 148282;
-constexpr double pi = 3.141592653589793;
 
 // A time whose phase, folded on the frequency, lies mid-bin b after `turns`
 // whole radians of phase (negative turns give negative times).
 double time_in_bin(int b, int turns, double frequency = 30.2452)
 {
-    return ((b + 0.5) * 6.0 / 180.0 * pi + turns) / (6.283185307179586 * frequency);
+    return ((b + 0.5) * 6.0 / 180.0 * pi + turns) / (two_pi * frequency);
 }
 
 // Crab.dat with the given pairs first, padded with zeros at t = 0 (bin 0,

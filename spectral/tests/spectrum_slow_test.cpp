@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <sstream>
 
-#include "spectral/dft.h"
+#include "common/constants.h"
+#include "spectral/transform/dft.h"
 #include "spectral/spectrum.h"
 #include "tests/program_runner.h"
 
@@ -92,7 +93,7 @@ TEST(SpectrumProgramsFullSize, ToneOnAFineGridIsTheScalarLoopsSpectrum)
     char line[64];
     for (int i = 0; i < 5000; ++i) {
         const double t = i / 2500.0;
-        std::snprintf(line, sizeof line, "%.17g %.17g\n", t, std::sin(6.283185307179586 * 123.4 * t));
+        std::snprintf(line, sizeof line, "%.17g %.17g\n", t, std::sin(two_pi * 123.4 * t));
         tone += line;
     }
     const ProgramRun run = run_program(

@@ -1,3 +1,4 @@
+#include "common/constants.h"
 #include "spectral/spectrum.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "spectral/dft.h"
+#include "spectral/transform/dft.h"
 #include "tests/program_runner.h"
 
 namespace {
@@ -83,7 +84,7 @@ TEST(WriteSpectrum, PureToneGivesUnitCoefficientAtItsFrequency)
     std::vector<double> t, y;
     for (int i = 0; i <= 1000; ++i) {
         t.push_back(i / 1000.0);
-        y.push_back(std::cos(6.283185307179586 * 5.0 * t.back()));
+        y.push_back(std::cos(two_pi * 5.0 * t.back()));
     }
     std::ostringstream out;
     Peak peak{-100.0, 30.0};
@@ -234,7 +235,7 @@ std::string sine_file(int n, double rate, double g)
     char line[64];
     for (int i = 0; i < n; ++i) {
         const double t = i / rate;
-        std::snprintf(line, sizeof line, "%.17g %.17g\n", t, std::sin(6.283185307179586 * g * t));
+        std::snprintf(line, sizeof line, "%.17g %.17g\n", t, std::sin(two_pi * g * t));
         text += line;
     }
     return text;

@@ -1,11 +1,10 @@
-#include "spectral/dft.h"
+#include "spectral/transform/dft.h"
 
 #include <cmath>
 
-#include "spectral/dft_constants.h"
+#include "spectral/transform/dft_constants.h"
 
 using dft_constants::inv_sqrt_two_pi;
-using dft_constants::two_pi;
 
 std::complex<double> dft(const double* t, const double* y, int n, double f)
 {

@@ -7,9 +7,10 @@
 
 #include <cfloat>
 
+#include "common/constants.h"
+
 namespace dft_constants {
 
-inline constexpr double two_pi = 6.283185307179586;
 inline constexpr double inv_sqrt_two_pi = 0.3989422804014327;
 inline constexpr double unit_roundoff = DBL_EPSILON / 2.0;
 // The maths library documents its vector sine and cosine to 4 units in the

@@ -1,15 +1,12 @@
-// The recurrence kernel with 4 lanes of AVX2 with FMA. This file is compiled for
-// AVX2 and called only where the processor has it. Everything in it but the
-// entry point has internal linkage, so that no copy of an inline function
-// built for AVX2 can stand in for the ordinary one elsewhere.
+// The recurrence and direct kernels with 4 lanes of AVX2 with FMA. This file is
+// compiled for AVX2 and called only where the processor has it. Everything in
+// it but the entry points has internal linkage, so that no copy of an inline
+// function built for AVX2 can stand in for the ordinary one elsewhere.
 #include <immintrin.h>
 
-#include "spectral/dft_recurrence.h"
-
-extern "C" {
-__m256d _ZGVdN4v_sin(__m256d);
-__m256d _ZGVdN4v_cos(__m256d);
-}
+#include "spectral/transform/dft_many_x86.h"
+#include "spectral/transform/dft_recurrence.h"
+#include "spectral/transform/vector_trig.h"
 
 namespace {
 
@@ -26,14 +23,23 @@ struct Avx2 {
     static V fnma(V a, V b, V c) { return _mm256_fnmadd_pd(a, b, c); }  // c - a b
     static V sin(V x) { return _ZGVdN4v_sin(x); }
     static V cos(V x) { return _ZGVdN4v_cos(x); }
+    static V abs(V x) { return _mm256_andnot_pd(_mm256_set1_pd(-0.0), x); }
+    static V max(V a, V b) { return _mm256_max_pd(a, b); }
 };
 
 }  // namespace
 
-#include "spectral/dft_recurrence_kernel.h"
+#include "spectral/transform/dft_direct_kernel.h"
+#include "spectral/transform/dft_recurrence_kernel.h"
 
 void recurrence_sums_avx2(const RecurrenceGrid& grid, const double* t, const double* y, int n,
                             double dt, double* re, double* im)
 {
     recurrence_sums<Avx2>(grid, t, y, n, dt, re, im);
+}
+
+void direct_sums_avx2(const double* t, const double* y, int n, const double* f, double* re,
+                      double* im, double* max_re, double* max_im)
+{
+    direct_sums<Avx2>(t, y, n, f, re, im, max_re, max_im);
 }

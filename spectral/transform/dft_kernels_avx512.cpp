@@ -1,15 +1,12 @@
-// The recurrence kernel with 8 lanes of AVX-512. This file is compiled for
-// AVX-512 and called only where the processor has it. Everything in it but the
-// entry point has internal linkage, so that no copy of an inline function
-// built for AVX-512 can stand in for the ordinary one elsewhere.
+// The recurrence and direct kernels with 8 lanes of AVX-512. This file is
+// compiled for AVX-512 and called only where the processor has it. Everything in
+// it but the entry points has internal linkage, so that no copy of an inline
+// function built for AVX-512 can stand in for the ordinary one elsewhere.
 #include <immintrin.h>
 
-#include "spectral/dft_recurrence.h"
-
-extern "C" {
-__m512d _ZGVeN8v_sin(__m512d);
-__m512d _ZGVeN8v_cos(__m512d);
-}
+#include "spectral/transform/dft_many_x86.h"
+#include "spectral/transform/dft_recurrence.h"
+#include "spectral/transform/vector_trig.h"
 
 namespace {
 
@@ -26,14 +23,25 @@ struct Avx512 {
     static V fnma(V a, V b, V c) { return _mm512_fnmadd_pd(a, b, c); }  // c - a b
     static V sin(V x) { return _ZGVeN8v_sin(x); }
     static V cos(V x) { return _ZGVeN8v_cos(x); }
+    static V abs(V x) { return _mm512_abs_pd(x); }
+    // All lanes kept by a full mask: GCC 12's _mm512_max_pd warns of its own
+    // undefined source operand.
+    static V max(V a, V b) { return _mm512_maskz_max_pd(0xFF, a, b); }
 };
 
 }  // namespace
 
-#include "spectral/dft_recurrence_kernel.h"
+#include "spectral/transform/dft_direct_kernel.h"
+#include "spectral/transform/dft_recurrence_kernel.h"
 
 void recurrence_sums_avx512(const RecurrenceGrid& grid, const double* t, const double* y, int n,
                             double dt, double* re, double* im)
 {
     recurrence_sums<Avx512>(grid, t, y, n, dt, re, im);
+}
+
+void direct_sums_avx512(const double* t, const double* y, int n, const double* f, double* re,
+                        double* im, double* max_re, double* max_im)
+{
+    direct_sums<Avx512>(t, y, n, f, re, im, max_re, max_im);
 }

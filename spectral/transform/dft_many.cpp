@@ -10,10 +10,10 @@
 #include <cmath>
 #include <string>
 
-#include "spectral/dft.h"
-#include "spectral/dft_constants.h"
-#include "spectral/dft_many_x86.h"
-#include "spectral/dft_recurrence.h"
+#include "spectral/transform/dft.h"
+#include "spectral/transform/dft_constants.h"
+#include "spectral/transform/dft_many_x86.h"
+#include "spectral/transform/dft_recurrence.h"
 
 namespace {
 
@@ -94,10 +94,7 @@ void dft_many_direct(const double* t, const double* y, int n, const double* f, i
             double ek[8];
             for (int j = 0; j < lanes; ++j)
                 fk[j] = f[std::min(k + j, count - 1)];
-            if (path == Path::avx512)
-                dft8(t, y, n, fk, sum_abs_y_dt, rk, ek);
-            else
-                dft4(t, y, n, fk, sum_abs_y_dt, rk, ek);
+            dft_direct(lanes, t, y, n, fk, sum_abs_y_dt, rk, ek);
             for (int j = 0; j < lanes && k + j < count; ++j) {
                 result[k + j] = rk[j];
                 error[k + j] = ek[j];

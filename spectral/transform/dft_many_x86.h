@@ -1,6 +1,6 @@
-// The x86-64 kernels behind dft_many: several frequencies at once, one a
-// vector lane, with the maths library's vector sine and cosine. The build
-// compiles them for x86-64 only (dft_many_x86.cpp).
+// The x86-64 kernels behind dft_many_direct: several frequencies at once, one
+// a vector lane, with the maths library's vector sine and cosine. The build
+// compiles them for x86-64 only.
 #pragma once
 
 #include <complex>
@@ -9,11 +9,16 @@
 // and FMA, 1 with neither.
 int x86_vector_lanes();
 
-// The transform at the 8 (dft8) or 4 (dft4) frequencies f[0..], each sum
-// added in sample order as dft adds it. sum_abs_y_dt bounds the sum of
-// |y[i] dt| as the scalar path adds it; error[k] bounds how far either part of
-// result[k] may lie from dft(t, y, n, f[k]).
-void dft8(const double* t, const double* y, int n, const double* f, double sum_abs_y_dt,
-          std::complex<double>* result, double* error);
-void dft4(const double* t, const double* y, int n, const double* f, double sum_abs_y_dt,
-          std::complex<double>* result, double* error);
+// The transform at the 8 (AVX-512) or 4 (AVX2) lanes frequencies f[0..],
+// each sum added in sample order as dft adds it. sum_abs_y_dt bounds the sum
+// of |y[i] dt| as the scalar path adds it; error[k] bounds how far either part
+// of result[k] may lie from dft(t, y, n, f[k]).
+void dft_direct(int lanes, const double* t, const double* y, int n, const double* f,
+                double sum_abs_y_dt, std::complex<double>* result, double* error);
+
+// Its kernels, one source per instruction set (dft_kernels_*.cpp): per lane
+// the two sums and the largest magnitude each of their partial sums reaches.
+void direct_sums_avx512(const double* t, const double* y, int n, const double* f, double* re,
+                        double* im, double* max_re, double* max_im);
+void direct_sums_avx2(const double* t, const double* y, int n, const double* f, double* re,
+                      double* im, double* max_re, double* max_im);

@@ -21,20 +21,19 @@
 // samples of both partial sums' magnitudes. That sum is tracked: every
 // window of samples adds the magnitude of the running sum at its start, and
 // the window's own sum of |y dt| bounds how far it grows within.
-#include "spectral/dft_recurrence.h"
+#include "spectral/transform/dft_recurrence.h"
 
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <vector>
 
-#include "spectral/dft_constants.h"
+#include "spectral/transform/dft_constants.h"
 
 namespace {
 
 using dft_constants::inv_sqrt_two_pi;
 using dft_constants::scalar_trig_error;
-using dft_constants::two_pi;
 using dft_constants::unit_roundoff;
 using dft_constants::vector_trig_error;
 constexpr int anchor_every = 128;    // blocks between anchors
@@ -51,7 +50,7 @@ struct Layout {
 };
 
 // The rounding error of s = fl(a + b), exactly (Knuth's two-sum).
-double sum_error(double a, double b, double s)
+double two_sum_error(double a, double b, double s)
 {
     const double bv = s - a;
     return (a - (s - bv)) + (b - bv);
@@ -60,7 +59,7 @@ double sum_error(double a, double b, double s)
 // True when b - a is exactly the double d.
 bool exact_difference(double a, double b, double d)
 {
-    return b - a == d && sum_error(b, -a, d) == 0.0;
+    return b - a == d && two_sum_error(b, -a, d) == 0.0;
 }
 
 // Cuts f into runs of exactly equal differences and lays them out.
@@ -91,7 +90,7 @@ Layout lay_out(int lanes, const double* f, int count)
                 const double wa = two_pi * f[anchor];
                 // g = (w - wa) - m omega, with w - wa split exactly into two parts.
                 const double d = w - wa;
-                const double gk = std::fma(-static_cast<double>(m), omega, d) + sum_error(w, -wa, d);
+                const double gk = std::fma(-static_cast<double>(m), omega, d) + two_sum_error(w, -wa, d);
                 l.w.push_back(w);
                 l.g.push_back(gk);
                 if (slot < end - first) {

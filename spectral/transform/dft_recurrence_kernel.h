@@ -17,7 +17,7 @@
 // in sample order.
 #pragma once
 
-#include "spectral/dft_recurrence.h"
+#include "spectral/transform/dft_recurrence.h"
 
 namespace {
 

@@ -1,9 +1,11 @@
-#include "spectral/dft.h"
+#include "spectral/transform/dft.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
+
+#include "common/constants.h"
 
 namespace {
 
@@ -24,7 +26,7 @@ TEST(Dft, SineTermIsPositiveForAPositiveExponent)
     std::vector<double> t, y;
     for (int i = 0; i < 1000; ++i) {
         t.push_back(i / 1000.0);
-        y.push_back(std::sin(6.283185307179586 * g * t.back()));
+        y.push_back(std::sin(two_pi * g * t.back()));
     }
     const auto x = dft(t.data(), y.data(), 1000, g);
     // Half the series length times the step, over sqrt(2 pi).
