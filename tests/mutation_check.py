@@ -46,15 +46,15 @@ class Mutation:
 M = Mutation
 MUTATIONS = [
     # spectral
-    M("phone-grid-limit", "spectral/spectrum.cpp", "grid.limit > f;", "grid.limit >= f;"),
+    M("phone-grid-limit", "spectral/transform/exact_spectrum.cpp", "grid.limit > f;", "grid.limit >= f;"),
     M("pulsar-keeps-mean", "spectral/pulsar_spectrum.cpp", "remove_mean(series.y);", ""),
     M("mean-divisor", "spectral/spectrum.cpp",
       "sum / static_cast<double>(y.size())", "sum / static_cast<double>(y.size() - 1)"),
-    M("spectrum-norm", "spectral/spectrum.cpp",
+    M("spectrum-norm", "spectral/transform/exact_spectrum.cpp",
       "(2.0 / span) * sqrt_two_pi", "(2.0 / span) / sqrt_two_pi"),
     M("peak-frequency-on-raise", "spectral/spectrum.cpp",
-      "if (log_powers[k] == peak.log_power)", "else if (log_powers[k] == peak.log_power)"),
-    M("dft-sine-sign", "spectral/dft.cpp",
+      "if (peak && line.log_power == peak->log_power)", "else if (peak && line.log_power == peak->log_power)"),
+    M("dft-sine-sign", "spectral/transform/dft.cpp",
       "im += (y[i] * std::sin(phase)) * dt;", "im -= (y[i] * std::sin(phase)) * dt;"),
     M("fold-weight-order", "spectral/crab_brightness.cpp",
       "count[b] = count[b] + 1;\n        sum[b] = sum[b] + s.y[i] / count[b];",
@@ -115,7 +115,7 @@ MUTATIONS = [
       "drand48 returns multiples of 2^-48; no probability of the programs' inputs "
       "(0.1/1000, 0.1/100, 0.1 ln2/T) is one, so equality never occurs"),
     M("decay-bin-centre", "montecarlo/decay.cpp",
-      "(i + 0.5) * decay_bin_width", "(i + 1) * decay_bin_width"),
+      "(i + 0.5) * grid.bin_width", "(i + 1) * grid.bin_width"),
     M("ball-cube-volume", "montecarlo/ball_volume.cpp",
       "std::pow(2.0, static_cast<double>(d))", "std::pow(2.0, static_cast<double>(d - 1))"),
     M("pond-separator", "montecarlo/pond_sphere.cpp", 'out << "\\n\\n";', 'out << "\\n";'),
@@ -141,14 +141,14 @@ MUTATIONS = [
     # accounts
     M("balance-sort-order", "accounts/account_summary.cpp",
       "balances[k] > balances[i]", "balances[k] < balances[i]"),
-    M("balance-list-format", "accounts/account_summary.cpp", '"%3d: $%8.2f\\n"', '"%3d: $%9.2f\\n"'),
+    M("balance-list-format", "accounts/account_summary.cpp", '"%3zu: $%8.2f\\n"', '"%3zu: $%9.2f\\n"'),
     M("fee-share-precision", "accounts/account_summary.cpp",
       "float percentage = charge / balance * 100;",
       "double percentage = charge / static_cast<double>(balance) * 100;"),
     M("charge-edge", "accounts/account_summary.cpp",
       "bool charged = balance < minimum;", "bool charged = balance <= minimum;"),
     M("fee-check-edge", "accounts/fee_check.cpp", "if (minimum > balance)", "if (minimum >= balance)"),
-    M("saving-minimum", "accounts/answers.cpp", "saving_minimum = 1000.0f;", "saving_minimum = 100.0f;"),
+    M("saving-minimum", "accounts/answers.h", "usual_minimums{1000.0f, 500.0f}", "usual_minimums{100.0f, 500.0f}"),
     # terminal
     M("board-bottom-row", "terminal/raw_board.cpp",
       "row != 1 && row != board_rows;", "row != 1 && row != board_rows - 1;"),
@@ -174,26 +174,29 @@ MUTATIONS = [
       'const std::string path = dir + "/" + name;', 'const std::string path = dir + name;'),
 ]
 
-# Every program run on the sample data: name, arguments, standard input.
+# Every program's run on the sample data, as the table of programs gives it:
+# name, arguments, standard input, the files it reads and writes.
 # chase_game places its pieces from the clock, so its results cannot be
 # compared: a change to it that no test catches counts as visible.
+# make_sample_data's own output is compared as the sample data.
+TABLE = os.path.join(ROOT, "suite/programs.tsv")
 UNCOMPARED = ["chase_game"]
-SAMPLE_RUNS = [
-    ("crab_spectrum", [], ""), ("pulsar_spectrum", [], ""), ("phone_spectrum", [], ""),
-    ("crab_brightness", [], ""), ("sawtooth_series", [], ""), ("angle_histogram", [], ""),
-    ("quadrature", [], ""), ("pi_series", [], "1000\n"), ("e_series", [], ""),
-    ("rocket", [], ""), ("launch_trajectory", [], ""), ("swing_sim", [], ""),
-    ("ode_stepper", [], ""),
-    ("meson_lifetime", ["pion.dat"], ""), ("lepton_lifetime", ["muon.dat"], ""),
-    ("ball_volume", [], ""), ("dimension_volume", ["4", "100000"], ""), ("pond_sphere", [], ""),
-    ("wander_space", [], ""), ("wander_plane", [], ""),
-    ("carbon_chain", ["10000", "10000", "10000"], ""), ("half_life_sim", ["10000", "1000"], ""),
-    ("trip_speed_sort", [], "\n"), ("trip_frequency", [], ""), ("trip_lengths", [], ""),
-    ("cheapest_route", [], ""),
-    ("account_summary", [], "Ada 1250.40 s\nn\nBen 480.15 c\nn\nCleo 999.99 s\nn\n"
-                            "Dev 2200 c\nn\nEve 75 x\ny\nf\n"),
-    ("fee_check", [], "c\n499.50\n"), ("face_banner", [], ""), ("display", [], "sfxq"),
-]
+
+
+def field_list(field, separator):
+    return [] if field == "-" else field.split(separator)
+
+
+def read_table():
+    """The table's rows as (program, args, stdin text, reads, writes)."""
+    with open(TABLE) as f:
+        lines = [line.rstrip("\n").split("\t") for line in f if line.strip() and not line.startswith("#")]
+    return [(program, field_list(args, " "), "" if stdin == "-" else stdin.replace("\\n", "\n"),
+             [item.split(" ")[0] for item in field_list(reads, ", ")], field_list(writes, ", "))
+            for program, _, _, args, stdin, reads, writes, _, _ in lines[1:]]
+
+
+SAMPLE_RUNS = [row for row in read_table() if row[0] not in UNCOMPARED + ["make_sample_data"]]
 
 
 def log(text):
@@ -313,15 +316,17 @@ def make_samples(src, target):
 
 def sample_baseline(src, scratch):
     """Sample data and every program's results on it, from the unmutated build.
-    rides.txt from trip_speed_sort joins the folder, as trip_frequency reads it."""
+    An input that make_sample_data does not write joins the folder as the
+    first program of the table that writes it leaves it (rides.txt)."""
     sample_dir = os.path.join(scratch, "samples")
     files = make_samples(src, sample_dir)
     if files is None:
         sys.exit("mutation_check: make_sample_data failed on the unmutated build")
-    sort_run = run_on_samples(src, "trip_speed_sort", [], "\n", sample_dir)
-    write_bytes(os.path.join(sample_dir, "rides.txt"), sort_run["rides.txt"])
+    for name in {name for run in SAMPLE_RUNS for name in run[3]} - set(os.listdir(sample_dir)) - {"DATAFILE"}:
+        writer = next(run for run in SAMPLE_RUNS if name in run[4])
+        write_bytes(os.path.join(sample_dir, name), run_on_samples(src, *writer[:3], sample_dir)[name])
     results = {}
-    for program, args, stdin_text in SAMPLE_RUNS:
+    for program, args, stdin_text, _, _ in SAMPLE_RUNS:
         results[program] = run_on_samples(src, program, args, stdin_text, sample_dir)
     return sample_dir, files, results
 
@@ -333,7 +338,7 @@ def visible_changes(src, scratch, changed, baseline):
     if "make_sample_data" in changed:
         if make_samples(src, os.path.join(scratch, "samples-mutated")) != files:
             differing.append("sample data")
-    for program, args, stdin_text in SAMPLE_RUNS:
+    for program, args, stdin_text, _, _ in SAMPLE_RUNS:
         if program in changed and run_on_samples(src, program, args, stdin_text, sample_dir) != results[program]:
             differing.append(program)
     return differing

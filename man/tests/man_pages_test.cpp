@@ -1,8 +1,7 @@
 // The manual pages: one per built program and no other, every page rendered
 // by man without a warning, one header and one order of sections, and FILES
-// naming exactly the files of the program's row in the file table.
+// naming exactly the files of the program's row in the table of programs.
 #include <dirent.h>
-#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -16,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "man/tests/file_table.h"
 #include "tests/program_runner.h"
+#include "tests/program_table.h"
 
 namespace {
 
@@ -49,18 +48,6 @@ Names program_pages()
     for (const std::string& name : directory_entries(man_dir))
         if (name.size() > 2 && name.compare(name.size() - 2, 2, ".1") == 0)
             programs.insert(name.substr(0, name.size() - 2));
-    return programs;
-}
-
-Names built_programs()
-{
-    const std::string bin = program_path("");
-    Names programs;
-    for (const std::string& name : directory_entries(bin)) {
-        struct stat st;
-        if (stat((bin + name).c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IXUSR))
-            programs.insert(name);
-    }
     return programs;
 }
 
@@ -194,21 +181,19 @@ INSTANTIATE_TEST_SUITE_P(EveryPage, PageRendering, testing::ValuesIn(all_pages()
                              return name;
                          });
 
-TEST(ManualPages, OnePagePerBuiltProgramAndEveryPageInTheOverview)
+TEST(ManualPages, OnePagePerProgramOfTheTableAndEveryPageInTheOverview)
 {
     const Names pages = program_pages();
-    EXPECT_EQ(pages, built_programs()) << "build every target before testing";
+    Names in_table;
+    for (const ProgramRow& row : program_table())
+        in_table.insert(row.program);
+    EXPECT_EQ(pages, in_table) << "suite/programs.tsv";
 
     Names listed;
     for (const std::string& line : section(read_file(man_dir + "/" + overview_page), "PROGRAMS"))
         if (line.rfind(".BR ", 0) == 0)
             listed.insert(line.substr(4, line.find(' ', 4) - 4));
     EXPECT_EQ(listed, pages) << overview_page;
-
-    Names in_table;
-    for (const FileUse& use : file_uses)
-        in_table.insert(use.program);
-    EXPECT_EQ(in_table, pages) << "file_table.h";
 }
 
 TEST(ManualPages, OneHeaderAndOneOrderOfSections)
@@ -267,12 +252,13 @@ TEST(ManualPages, OptionsSectionDescribesEveryOptionOfHelp)
 
 TEST(ManualPages, FilesSectionNamesWhatTheProgramReadsAndWrites)
 {
-    for (const FileUse& use : file_uses) {
-        const FilesSection files = files_section(page_text(use.program));
-        EXPECT_EQ(files.inputs, Names(use.reads.begin(), use.reads.end())) << use.program;
-        EXPECT_EQ(files.outputs, Names(use.writes.begin(), use.writes.end())) << use.program;
-        EXPECT_EQ(files.undirected, Names()) << use.program << ": an item says neither Input nor Output";
-        EXPECT_EQ(files.says_none, use.reads.empty() && use.writes.empty()) << use.program;
+    for (const ProgramRow& row : program_table()) {
+        const FilesSection files = files_section(page_text(row.program));
+        const std::vector<std::string> reads = read_names(row);
+        EXPECT_EQ(files.inputs, Names(reads.begin(), reads.end())) << row.program;
+        EXPECT_EQ(files.outputs, Names(row.writes.begin(), row.writes.end())) << row.program;
+        EXPECT_EQ(files.undirected, Names()) << row.program << ": an item says neither Input nor Output";
+        EXPECT_EQ(files.says_none, reads.empty() && row.writes.empty()) << row.program;
     }
 }
 
