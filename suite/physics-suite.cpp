@@ -23,45 +23,42 @@
 namespace {
 
 struct Program {
-    const char* subsystem;
+    const char* folder;
     const char* name;
     const char* summary;
 };
 
+// The programs in the order of the suite's table (suite/programs.tsv), from
+// which the build writes this list.
 const Program programs[] = {
-    {"Spectral analysis", "crab_spectrum", "power spectrum of the Crab pulsar light curve"},
-    {"Spectral analysis", "pulsar_spectrum", "power spectrum of a pulsar signal"},
-    {"Spectral analysis", "phone_spectrum", "amplitude spectrum of a radio carrier"},
-    {"Spectral analysis", "crab_brightness", "Crab light curve folded into phase bins"},
-    {"Spectral analysis", "sawtooth_series", "Fourier partial sums of a sawtooth wave and their RMS error"},
-    {"Spectral analysis", "angle_histogram", "invariant mass histogram of photon pairs"},
-    {"Quadrature and series", "quadrature", "trapezoid and Simpson rules side by side"},
-    {"Quadrature and series", "pi_series", "pi from the Leibniz series"},
-    {"Quadrature and series", "e_series", "e from the series of reciprocal factorials"},
-    {"Equations of motion", "rocket", "first ten seconds of a powered rocket flight"},
-    {"Equations of motion", "launch_trajectory", "rocket flight with a pitch programme, from lift-off to the ground"},
-    {"Equations of motion", "swing_sim", "pendulum with a first-order and a midpoint step"},
-    {"Equations of motion", "ode_stepper", "harmonic oscillator with the midpoint step"},
-    {"Lifetime fitting", "meson_lifetime", "chi-square grid fit of a pion lifetime"},
-    {"Lifetime fitting", "lepton_lifetime", "chi-square grid fit of a muon lifetime"},
-    {"Monte Carlo estimators", "ball_volume", "volume of the unit ball in dimensions 1 to 10"},
-    {"Monte Carlo estimators", "dimension_volume", "volume of the unit ball in one chosen dimension"},
-    {"Monte Carlo estimators", "pond_sphere", "area of the sphere inscribed in a cube"},
-    {"Monte Carlo estimators", "wander_space", "random walks in space"},
-    {"Monte Carlo estimators", "wander_plane", "random walks in the plane"},
-    {"Monte Carlo estimators", "carbon_chain", "decay of a mixture of carbon isotopes"},
-    {"Monte Carlo estimators", "half_life_sim", "decay of one radioactive isotope"},
-    {"Trips and routes", "trip_speed_sort", "mean velocity of every ride, sorted"},
-    {"Trips and routes", "trip_frequency", "histograms of position fixes per hour and of ride velocities"},
-    {"Trips and routes", "trip_lengths", "path length of every ride"},
-    {"Trips and routes", "cheapest_route", "cheapest journey over two stops"},
-    {"Accounts", "account_summary", "minimum-balance fees for several accounts, with a summary"},
-    {"Accounts", "fee_check", "whether one account must be charged the minimum-balance fee"},
-    {"Terminal displays and game", "chase_game", "move a token over a framed board while an attacker closes in"},
-    {"Terminal displays and game", "display", "a smiley or a frowning face on a framed board, one key at a time"},
-    {"Terminal displays and game", "face_banner", "a fixed five-line character face"},
-    {"Sample data", "make_sample_data", "writes the input files of every program above"},
+#include "program_list.inc"
 };
+
+struct Subsystem {
+    const char* folder;
+    const char* heading;
+};
+
+const Subsystem subsystems[] = {
+    {"spectral", "Spectral analysis"},
+    {"integration", "Quadrature and series"},
+    {"motion", "Equations of motion"},
+    {"fitting", "Lifetime fitting"},
+    {"montecarlo", "Monte Carlo estimators"},
+    {"trips", "Trips and routes"},
+    {"accounts", "Accounts"},
+    {"terminal", "Terminal displays and game"},
+    {"sample_data", "Sample data"},
+};
+
+// A folder missing from the headings is listed under its own name.
+const char* heading_of(const char* folder)
+{
+    for (const Subsystem& s : subsystems)
+        if (std::strcmp(s.folder, folder) == 0)
+            return s.heading;
+    return folder;
+}
 
 constexpr ProgramUsage usage{
     "PROGRAM [ARGUMENT...]",
@@ -104,11 +101,11 @@ std::string program_folder()
 
 void list_programs()
 {
-    const char* subsystem = "";
+    const char* folder = "";
     for (const Program& p : programs) {
-        if (std::strcmp(p.subsystem, subsystem) != 0) {
-            std::printf("%s%s\n", *subsystem != '\0' ? "\n" : "", p.subsystem);
-            subsystem = p.subsystem;
+        if (std::strcmp(p.folder, folder) != 0) {
+            std::printf("%s%s\n", *folder != '\0' ? "\n" : "", heading_of(p.folder));
+            folder = p.folder;
         }
         std::printf("  %-18s %s\n", p.name, p.summary);
     }
