@@ -79,6 +79,14 @@ accuracy_slopes=(
     "accuracy_swing_sim 1 1 0.1" "accuracy_swing_sim 2 0 0.1"
     "accuracy_ode_stepper 1 1 0.1"
 )
+# Where the exactness study ran, every line's measured distance lies within its bound.
+if [ -s "$out/accuracy_exactness.slopes" ]; then
+    ratio=$(sed -n 1p "$out/accuracy_exactness.slopes")
+    if ! awk -v r="$ratio" 'BEGIN { exit !(r ~ /^[0-9.e+-]+$/ && r + 0 < 1) }'; then
+        echo "check: spectrum exactness: largest distance over bound '$ratio' is not below 1"
+        problems=$((problems + 1))
+    fi
+fi
 for entry in "${accuracy_slopes[@]}"; do
     read -r name line theory tolerance <<<"$entry"
     slope=$(sed -n "${line}p" "$out/$name.slopes" 2>/dev/null)
