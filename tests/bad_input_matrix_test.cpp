@@ -896,9 +896,14 @@ void add_output_faults(const ProgramRow& row)
     const std::string& program = row.program;
     const std::string no_space = ": No space left on device\n";
     const Setup run = well_formed(row);
+    // A spectrum's lines are all computed before the first is written: a
+    // short series keeps the case quick under the sanitizers and an emulator.
+    const bool spectrum = program.size() > 9 && program.compare(program.size() - 9, 9, "_spectrum") == 0;
     for (const std::string& output : row.writes) {
         Setup s = run;
         s.full = {output};
+        if (spectrum)
+            s.args.insert(s.args.end(), {"--samples", "2000"});
         expect(program, output + " on a full disk", s)
             .fails(program + ": cannot write " + shown(row, output) + no_space).notes(row.notes);
     }
