@@ -37,7 +37,8 @@ constexpr ProgramUsage usage{
     "", "For each line of the spectrum of a series: frequency, the bound on how far its\n"
         "coefficients may lie from the scalar loop's, their measured distance from them,\n"
         "and 1 where the line was recomputed by the scalar loop (then both are 0); then a\n"
-        "summary line starting with '#'. Reads Crab.dat (--input); writes standard output."};
+        "summary line starting with '#'. Reads Crab.dat (--input); writes standard output.",
+        nullptr};
 }  // namespace
 
 int main(int argc, char** argv)

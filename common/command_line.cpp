@@ -184,7 +184,8 @@ void print_help(const ProgramUsage& usage, const Options& options)
     }
     std::printf("  %-22s %s\n  %-22s %s\n", "-h, --help", "print this help and exit", "    --version",
                 "print the version and exit");
-    std::printf("See %s(%s).\n", program_invocation_short_name, usage.section);
+    if (usage.section != nullptr)
+        std::printf("See %s(%s).\n", program_invocation_short_name, usage.section);
 }
 
 // A word that begins with '-' and then a digit or a point is a negative

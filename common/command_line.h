@@ -51,7 +51,7 @@ using Options = std::vector<Option>;
 struct ProgramUsage {
     const char* arguments;   // after the program name on the usage line; "" for none
     const char* about;       // the rest of --help: what it computes, what it reads and writes
-    const char* section = "1phys";   // of its manual page
+    const char* section = "1phys";   // of its manual page; null for a tool without one
 };
 
 // The first call of every main. Answers --help and --version on standard
