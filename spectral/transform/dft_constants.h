@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cfloat>
+#include <cmath>
 
 #include "common/constants.h"
 
@@ -19,5 +20,18 @@ inline constexpr double unit_roundoff = DBL_EPSILON / 2.0;
 // result's distance from the scalar one.
 inline constexpr double vector_trig_error = 16.0 * unit_roundoff;
 inline constexpr double scalar_trig_error = 4.0 * unit_roundoff;
+// Beyond this magnitude of the phase the vector sine and cosine reduce their
+// arguments lane by lane with the scalar code, slower than the scalar loop.
+inline constexpr double vector_trig_fast_phase = 0x1p23;
+
+// Products below the normal range round to a fixed grid, not relatively: one
+// term (y c) dt of either path may lose half a quantum in y c, scaled by |dt|,
+// and half a quantum in the product by dt. This allows four times that for
+// each of the n terms on both paths, the rest for the bound's own products
+// below the normal range.
+inline double underflow_allowance(int n, double dt)
+{
+    return 8.0 * n * DBL_TRUE_MIN * std::fmax(std::fabs(dt), 1.0);
+}
 
 }  // namespace dft_constants

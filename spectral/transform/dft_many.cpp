@@ -6,7 +6,6 @@
 // bound returned with each result covers what either can change. The vector
 // kernels are x86-64 code; elsewhere every frequency takes the scalar loop.
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <string>
 
@@ -72,17 +71,22 @@ bool use_dft_path(const char* name)
 void dft_many_direct(const double* t, const double* y, int n, const double* f, int count,
                      std::complex<double>* result, double* error)
 {
-    const int lanes = path == Path::avx512 ? 8 : path == Path::avx2 ? 4 : 1;
+    int lanes = path == Path::avx512 ? 8 : path == Path::avx2 ? 4 : 1;
     double sum_abs_y_dt = 0.0;
     if (lanes > 1) {
-        double sum_abs_y = 0.0;
-        for (int i = 0; i < n; ++i)
+        double sum_abs_y = 0.0, largest_t = 0.0, largest_f = 0.0;
+        for (int i = 0; i < n; ++i) {
             sum_abs_y += std::fabs(y[i]);
+            largest_t = std::max(largest_t, std::fabs(t[i]));
+        }
+        for (int k = 0; k < count; ++k)
+            largest_f = std::max(largest_f, std::fabs(f[k]));
         sum_abs_y_dt = sum_abs_y * std::fabs(t[1] - t[0]) * (1.0 + n * unit_roundoff * 2.0);
-        // Kept above 0 where some term is not exactly zero, even if this
-        // product underflows: the kernels' bound is 0 only where none is.
-        if (sum_abs_y > 0.0 && t[1] != t[0])
-            sum_abs_y_dt = std::max(sum_abs_y_dt, DBL_TRUE_MIN);
+        // Where the vector functions would fall back to scalar code, or
+        // nothing is finite, the scalar loop is faster and exact.
+        if (!(largest_t * (two_pi * largest_f) <= dft_constants::vector_trig_fast_phase) ||
+            !std::isfinite(sum_abs_y_dt))
+            lanes = 1;
     }
     int k = 0;
     // Whole blocks of lanes; a last, partial block is padded with its own

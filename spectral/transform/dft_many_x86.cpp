@@ -18,25 +18,28 @@ constexpr double trig_error = dft_constants::vector_trig_error;
 // Bound on |vector sum - scalar sum| for one part of one frequency. Each term
 // (y c) dt can differ by |y dt| times the trig error plus the rounding of its
 // two products on both paths (below the normal range on a fixed grid
-// instead); each of the n additions can then round differently, by at most
-// the unit roundoff of the larger partial sum on each path. With
-// sum_abs_y_dt 0 every term is exactly zero on both paths.
-double direct_sum_bound(double sum_abs_y_dt, int n, double max_partial)
+// instead, the underflow allowance); each of the n additions can then round
+// differently, by at most the unit roundoff of the larger partial sum on each
+// path (additions below the normal range are exact).
+double direct_sum_bound(double sum_abs_y_dt, int n, double dt, double max_partial)
 {
-    const double underflow = sum_abs_y_dt > 0.0 ? 8.0 * n * DBL_TRUE_MIN : 0.0;
-    const double terms = sum_abs_y_dt * (trig_error + 4.0 * unit_roundoff) + underflow;
+    const double terms = sum_abs_y_dt * (trig_error + 4.0 * unit_roundoff) +
+                         dft_constants::underflow_allowance(n, dt);
     const double additions = 2.0 * unit_roundoff * n * (max_partial + terms);
     return (terms + additions) * 1.01;
 }
 
+// The scaling by inv_sqrt_two_pi rounds relatively on both paths, or by half a
+// quantum each below the normal range.
 void finish(double re, double im, double max_re, double max_im, double sum_abs_y_dt, int n,
-            std::complex<double>* result, double* error)
+            double dt, std::complex<double>* result, double* error)
 {
     *result = {inv_sqrt_two_pi * re, inv_sqrt_two_pi * im};
-    const double bound = std::max(direct_sum_bound(sum_abs_y_dt, n, max_re),
-                                 direct_sum_bound(sum_abs_y_dt, n, max_im));
+    const double bound = std::max(direct_sum_bound(sum_abs_y_dt, n, dt, max_re),
+                                 direct_sum_bound(sum_abs_y_dt, n, dt, max_im));
     *error = inv_sqrt_two_pi * bound * (1.0 + 4.0 * unit_roundoff) +
-             4.0 * unit_roundoff * std::max(std::fabs(result->real()), std::fabs(result->imag()));
+             4.0 * unit_roundoff * std::max(std::fabs(result->real()), std::fabs(result->imag())) +
+             DBL_TRUE_MIN;
 }
 
 }  // namespace
@@ -60,5 +63,6 @@ void dft_direct(int lanes, const double* t, const double* y, int n, const double
     else
         direct_sums_avx2(t, y, n, f, re, im, max_re, max_im);
     for (int k = 0; k < lanes; ++k)
-        finish(re[k], im[k], max_re[k], max_im[k], sum_abs_y_dt, n, result + k, error + k);
+        finish(re[k], im[k], max_re[k], max_im[k], sum_abs_y_dt, n, t[1] - t[0], result + k,
+               error + k);
 }

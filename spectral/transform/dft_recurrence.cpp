@@ -16,11 +16,14 @@
 // turn by eps leaves eps^2 / 2 and its own roundings; dft's own cosine is
 // within scalar_trig_error of the true one, and both paths round (y c) dt
 // twice. That error, times the sum of |y dt|, bounds the terms' differences.
-// The additions: two sums adding different terms in the same order part by at
-// most the terms' differences plus the roundings of both, u times the sum over
-// samples of both partial sums' magnitudes. That sum is tracked: every
-// window of samples adds the magnitude of the running sum at its start, and
-// the window's own sum of |y dt| bounds how far it grows within.
+// Below the normal range the products round to a fixed grid instead, which
+// the underflow allowance covers (dft_constants.h), and the final scaling
+// rounds by half a quantum on each path. The additions: two sums adding
+// different terms in the same order part by at most the terms' differences
+// plus the roundings of both, u times the sum over samples of both partial
+// sums' magnitudes. That sum is tracked: every window of samples adds the
+// magnitude of the running sum at its start, and the window's own sum of
+// |y dt| bounds how far it grows within.
 #include "spectral/transform/dft_recurrence.h"
 
 #include <algorithm>
@@ -132,11 +135,9 @@ bool dft_many_recurrence(int lanes, const double* t, const double* y, int n, con
     const double u = unit_roundoff;
     const double dt = t[1] - t[0];
     double largest_t = 0.0, sum_abs_y_dt = 0.0;
-    bool all_y_zero = true;
     for (int i = 0; i < n; ++i) {
         largest_t = std::max(largest_t, std::fabs(t[i]));
         sum_abs_y_dt += std::fabs(y[i] * dt);
-        all_y_zero = all_y_zero && y[i] == 0.0;
     }
     sum_abs_y_dt *= 1.0 + 2.0 * n * u;
     for (int k = 0; k < count; ++k)
@@ -183,17 +184,15 @@ bool dft_many_recurrence(int lanes, const double* t, const double* y, int n, con
         errors[m] = term_error(m, eps, rest) * sum_abs_y_dt;
     const double tracked = 1.01;   // the window's roundings and terms' magnitudes above |y dt|
     const double spread = 1.0 / (1.0 - n * u);
-    // Products below the normal range round to a fixed grid, not relatively.
-    // Where every term is exactly zero (no value, or no time step) both paths
-    // add zeros and the bound is 0, so a constant series recomputes nothing.
-    const double underflow = all_y_zero || dt == 0.0 ? 0.0 : 8.0 * n * DBL_TRUE_MIN;
+    const double underflow = dft_constants::underflow_allowance(n, dt);
     for (int k = 0; k < count; ++k) {
         const int p = l.position[k];
         const double partial = std::max(start_re[p], start_im[p]) * window + growth;
         const double bound = (errors[l.steps[k]] + 2.0 * u * partial * tracked + underflow) * spread * 1.01;
         result[k] = {inv_sqrt_two_pi * re[p], inv_sqrt_two_pi * im[p]};
         error[k] = inv_sqrt_two_pi * bound * (1.0 + 4.0 * u) +
-                   4.0 * u * std::max(std::fabs(result[k].real()), std::fabs(result[k].imag()));
+                   4.0 * u * std::max(std::fabs(result[k].real()), std::fabs(result[k].imag())) +
+                   DBL_TRUE_MIN;
     }
     return true;
 }

@@ -2,9 +2,12 @@
 // digits its bound leaves open, first by the vector path that evaluates each
 // sine and cosine, then, if still open, by the scalar transform; and where a
 // peak is wanted, every line that might hold it from the scalar transform.
+// Where no fast path could decide a line the scalar transform computes every
+// line at once.
 #include "spectral/transform/exact_spectrum.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <complex>
 #include <cstdio>
@@ -20,6 +23,10 @@ using dft_constants::unit_roundoff;
 // Frequencies transformed at once: long enough for the fast transform to run
 // at full speed, short enough for its sums to stay in cache.
 constexpr int stretch = 4096;
+// Within these magnitudes squares and their sums are normal numbers, and a
+// square's rounding is relative.
+constexpr double least_root = 0x1p-500;
+constexpr double largest_root = 0x1p500;
 
 // A line with bounds on how far each of its numbers may lie from the value
 // the scalar transform gives (all 0 when it came from the scalar one).
@@ -28,6 +35,12 @@ struct BoundedLine {
     double re_error, im_error, amplitude_error, log_power_error;
 };
 
+// The bounds below rest on relative rounding of every product, square, root
+// and logarithm, with the maths library's logarithm within a few units in the
+// last place. Products that may fall below the normal range add half a
+// quantum each; squares or an amplitude outside [least_root, largest_root],
+// where their rounding is no longer relative or overflows, leave the
+// amplitude and log power undecided.
 BoundedLine spectrum_line(double f, std::complex<double> x, double x_error, double norm)
 {
     BoundedLine b;
@@ -43,14 +56,19 @@ BoundedLine spectrum_line(double f, std::complex<double> x, double x_error, doub
         return b;
     }
     const double slack = 8.0 * unit_roundoff;
-    b.re_error = x_error * norm * (1.0 + slack) + slack * std::fabs(l.re);
-    b.im_error = x_error * norm * (1.0 + slack) + slack * std::fabs(l.im);
+    // Decreasing times make the scale negative; the errors keep their sign.
+    const double scale = std::fabs(norm);
+    b.re_error = x_error * scale * (1.0 + slack) + slack * std::fabs(l.re) + 2.0 * DBL_TRUE_MIN;
+    b.im_error = x_error * scale * (1.0 + slack) + slack * std::fabs(l.im) + 2.0 * DBL_TRUE_MIN;
     l.bound = std::max(b.re_error, b.im_error);
     // The modulus moves by at most the length of the error vector.
-    b.amplitude_error = 1.5 * x_error * norm + slack * l.amplitude;
-    const double low = l.amplitude - b.amplitude_error, high = l.amplitude + b.amplitude_error;
-    if (!(low > 0.0)) {
-        b.log_power_error = INFINITY;
+    const double amplitude = std::fabs(l.amplitude);
+    b.amplitude_error = 1.5 * x_error * scale + slack * amplitude + 2.0 * DBL_TRUE_MIN;
+    const double larger = std::max(std::fabs(x.real()), std::fabs(x.imag()));
+    const double low = amplitude - b.amplitude_error, high = amplitude + b.amplitude_error;
+    if (!(larger - x_error >= least_root && larger + x_error <= largest_root &&
+          low >= least_root && high <= largest_root)) {
+        b.amplitude_error = b.log_power_error = INFINITY;
         return b;
     }
     const double log_low = std::log10(low * low), log_high = std::log10(high * high);
@@ -89,14 +107,50 @@ bool prints_stably(const BoundedLine& b, FourthColumn fourth)
                                               : prints_stably(l.log_power, b.log_power_error));
 }
 
+// Who decides the lines. No fast path can where a value or time is not
+// finite, there is no finite scale (a zero span), or the coefficients are too
+// small for their squares to round relatively: each line would be computed
+// again by the scalar loop, so it computes them at once. Where every term is
+// a zero (no value, or no time step) the scalar loop's sums are +0 at every
+// frequency whose phases are finite; the reference build computes them anyway.
+enum class Decider { fast_paths, scalar_loop, zero_terms };
+
+Decider decider(const Series& s, double norm)
+{
+    double sum_abs_y = 0.0;
+    for (size_t i = 0; i < s.t.size(); ++i) {
+        if (!std::isfinite(s.t[i]) || !std::isfinite(s.y[i]))
+            return Decider::scalar_loop;
+        sum_abs_y += std::fabs(s.y[i]);
+    }
+    if (!std::isfinite(norm) || norm == 0.0)
+        return Decider::scalar_loop;
+    const double dt = s.t[1] - s.t[0];
+    if ((sum_abs_y == 0.0 || dt == 0.0) && std::strcmp(dft_path_name(), "scalar") != 0)
+        return Decider::zero_terms;
+    const double largest_x = 2.0 * dft_constants::inv_sqrt_two_pi * sum_abs_y * std::fabs(dt);
+    return largest_x >= least_root ? Decider::fast_paths : Decider::scalar_loop;
+}
+
 // The lines of the frequencies f[0..count-1], appended to lines.
 void add_lines(const Series& s, const double* f, int count, double norm, FourthColumn fourth,
-               std::vector<BoundedLine>& lines)
+               Decider by, std::vector<BoundedLine>& lines)
 {
     const int n = static_cast<int>(s.t.size());
     std::vector<std::complex<double>> x(count);
-    std::vector<double> x_error(count);
-    dft_many(s.t.data(), s.y.data(), n, f, count, x.data(), x_error.data());
+    std::vector<double> x_error(count, 0.0);
+    if (by == Decider::fast_paths) {
+        dft_many(s.t.data(), s.y.data(), n, f, count, x.data(), x_error.data());
+    } else {
+        double largest_t = 0.0;
+        for (double t : s.t)
+            largest_t = std::max(largest_t, std::fabs(t));
+        for (int k = 0; k < count; ++k) {
+            const bool zero =
+                by == Decider::zero_terms && std::isfinite(largest_t * (two_pi * f[k]));
+            x[k] = zero ? std::complex<double>() : dft(s.t.data(), s.y.data(), n, f[k]);
+        }
+    }
     const size_t first = lines.size();
     std::vector<size_t> open;
     for (int k = 0; k < count; ++k) {
@@ -144,17 +198,19 @@ std::vector<Line> exact_spectrum(const Series& s, const FrequencyGrid& grid, Fou
     const int n = static_cast<int>(s.t.size());
     const double span = s.t[n - 1] - s.t[0];
     const double norm = (2.0 / span) * sqrt_two_pi;
+    const Decider by = decider(s, norm);
     std::vector<BoundedLine> lines;
     std::vector<double> frequencies;
     for (double f = grid.first; grid.limit > f; f = f + grid.step) {
         frequencies.push_back(f);
         if (static_cast<int>(frequencies.size()) == stretch) {
-            add_lines(s, frequencies.data(), stretch, norm, fourth, lines);
+            add_lines(s, frequencies.data(), stretch, norm, fourth, by, lines);
             frequencies.clear();
         }
     }
     if (!frequencies.empty())
-        add_lines(s, frequencies.data(), static_cast<int>(frequencies.size()), norm, fourth, lines);
+        add_lines(s, frequencies.data(), static_cast<int>(frequencies.size()), norm, fourth, by,
+                  lines);
     if (peak)
         decide_peak(s, norm, lines);
     std::vector<Line> result;
