@@ -408,6 +408,8 @@ write_page() {
                 [ "$tab" = "$id" ] || continue
                 figure_number=$((figure_number + 1))
                 echo "<figure id=\"$name\"><a href=\"$name.png\"><img src=\"$name.png\" alt=\"$(html "$caption")\"></a>"
+                # A caption is a sentence, closed by a full stop.
+                [[ $caption == *. ]] || caption+=.
                 echo "<figcaption><b>Figure $figure_number.</b> $(html "$caption")"
                 [ -f "$name.dat" ] && echo "Data: $(link "$name.dat")."
                 echo '</figcaption></figure>'
