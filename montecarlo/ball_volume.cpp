@@ -53,10 +53,9 @@ int main(int argc, char** argv)
         const double exact = std::pow(sqrt_pi, d) / std::tgamma(d / 2.0 + 1.0);
         const double relative = (estimate - exact) / exact;
         std::cout << " " << d << " " << estimate << " " << exact << " " << relative << std::endl;
-        // Each point is inside or not: a binomial count, scaled by the cube.
         if (standard_error == 1)
             warn("dimension %d: standard error %g of the estimate %g", d,
-                 cube * std::sqrt(fraction * (1.0 - fraction) / static_cast<double>(points)), estimate);
+                 hit_or_miss_standard_error(fraction, static_cast<double>(points), cube), estimate);
     }
     return 0;
 }

@@ -66,9 +66,8 @@ int main(int argc, char** argv)
     const double error = (exact - ball) / exact;
     std::cout << ndim << " dimensions, Vsphere= " << ball << "  Vtot= " << cube
               << " fractional error= " << error << std::endl;
-    // Each point is inside or not: a binomial count, scaled by the cube.
     if (standard_error == 1)
         warn("standard error %g of the estimate %g",
-             cube * std::sqrt(fraction * (1.0 - fraction) / static_cast<double>(nmax)), ball);
+             hit_or_miss_standard_error(fraction, static_cast<double>(nmax), cube), ball);
     return 0;
 }

@@ -80,10 +80,9 @@ int main(int argc, char** argv)
     std::cout << "area of inscribed sphere= ";
     std::cout.precision(9);
     std::cout << area << " , fractional error= " << error << std::endl;
-    // Each point is inside or not: a binomial count, scaled by the cube's area.
     if (standard_error == 1)
-        warn("standard error %g of the estimate %.9g",
-             cube_area * std::sqrt(fraction * (1.0 - fraction) / total), area);
+        warn("standard error %g of the estimate %.9g", hit_or_miss_standard_error(fraction, total, cube_area),
+             area);
 
     write_points(out, true);
     out << "\n\n";
