@@ -115,39 +115,42 @@ bool prints_stably(const BoundedLine& b, FourthColumn fourth)
 // frequency whose phases are finite; the reference build computes them anyway.
 enum class Decider { fast_paths, scalar_loop, zero_terms };
 
-Decider decider(const Series& s, double norm)
+struct Decision {
+    Decider by;
+    double largest_t;   // the largest |time|, for the phases of zero terms
+};
+
+Decision decide(const Series& s, double norm)
 {
-    double sum_abs_y = 0.0;
+    double sum_abs_y = 0.0, largest_t = 0.0;
     for (size_t i = 0; i < s.t.size(); ++i) {
         if (!std::isfinite(s.t[i]) || !std::isfinite(s.y[i]))
-            return Decider::scalar_loop;
+            return {Decider::scalar_loop, 0.0};
         sum_abs_y += std::fabs(s.y[i]);
+        largest_t = std::max(largest_t, std::fabs(s.t[i]));
     }
     if (!std::isfinite(norm) || norm == 0.0)
-        return Decider::scalar_loop;
+        return {Decider::scalar_loop, largest_t};
     const double dt = s.t[1] - s.t[0];
     if ((sum_abs_y == 0.0 || dt == 0.0) && std::strcmp(dft_path_name(), "scalar") != 0)
-        return Decider::zero_terms;
+        return {Decider::zero_terms, largest_t};
     const double largest_x = 2.0 * dft_constants::inv_sqrt_two_pi * sum_abs_y * std::fabs(dt);
-    return largest_x >= least_root ? Decider::fast_paths : Decider::scalar_loop;
+    return {largest_x >= least_root ? Decider::fast_paths : Decider::scalar_loop, largest_t};
 }
 
 // The lines of the frequencies f[0..count-1], appended to lines.
 void add_lines(const Series& s, const double* f, int count, double norm, FourthColumn fourth,
-               Decider by, std::vector<BoundedLine>& lines)
+               const Decision& decision, std::vector<BoundedLine>& lines)
 {
     const int n = static_cast<int>(s.t.size());
     std::vector<std::complex<double>> x(count);
     std::vector<double> x_error(count, 0.0);
-    if (by == Decider::fast_paths) {
+    if (decision.by == Decider::fast_paths) {
         dft_many(s.t.data(), s.y.data(), n, f, count, x.data(), x_error.data());
     } else {
-        double largest_t = 0.0;
-        for (double t : s.t)
-            largest_t = std::max(largest_t, std::fabs(t));
         for (int k = 0; k < count; ++k) {
-            const bool zero =
-                by == Decider::zero_terms && std::isfinite(largest_t * (two_pi * f[k]));
+            const bool zero = decision.by == Decider::zero_terms &&
+                              std::isfinite(decision.largest_t * (two_pi * f[k]));
             x[k] = zero ? std::complex<double>() : dft(s.t.data(), s.y.data(), n, f[k]);
         }
     }
@@ -198,19 +201,19 @@ std::vector<Line> exact_spectrum(const Series& s, const FrequencyGrid& grid, Fou
     const int n = static_cast<int>(s.t.size());
     const double span = s.t[n - 1] - s.t[0];
     const double norm = (2.0 / span) * sqrt_two_pi;
-    const Decider by = decider(s, norm);
+    const Decision decision = decide(s, norm);
     std::vector<BoundedLine> lines;
     std::vector<double> frequencies;
     for (double f = grid.first; grid.limit > f; f = f + grid.step) {
         frequencies.push_back(f);
         if (static_cast<int>(frequencies.size()) == stretch) {
-            add_lines(s, frequencies.data(), stretch, norm, fourth, by, lines);
+            add_lines(s, frequencies.data(), stretch, norm, fourth, decision, lines);
             frequencies.clear();
         }
     }
     if (!frequencies.empty())
-        add_lines(s, frequencies.data(), static_cast<int>(frequencies.size()), norm, fourth, by,
-                  lines);
+        add_lines(s, frequencies.data(), static_cast<int>(frequencies.size()), norm, fourth,
+                  decision, lines);
     if (peak)
         decide_peak(s, norm, lines);
     std::vector<Line> result;
