@@ -30,7 +30,8 @@ long read_pairs(std::istream& in, long n, Series& s);
 
 // Reads n pairs, or all the file holds, from the named file, or dies naming
 // the file and how many pairs it held: fewer than n, or with all fewer than
-// `least`, or a file that does not end after its last whole pair.
+// `least`, or a file that does not end after its last whole pair. The pairs,
+// to the last bit, are those read_pairs reads from the file's stream.
 Series read_series(const char* name, long n, long least);
 
 // Subtracts the mean (sum in reading order, divided by n) from every value and

@@ -4,7 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -48,6 +53,98 @@ TEST(ReadPairs, AnyWhiteSpaceSeparatesNumbers)
         const size_t size = c.wanted == all_records ? c.expected : c.wanted;
         EXPECT_EQ(s.t.size(), size) << c.text;
         EXPECT_EQ(s.y.size(), size) << c.text;
+    }
+}
+
+// The bits of every time and value, to compare series exactly.
+std::vector<uint64_t> bits(const Series& s)
+{
+    std::vector<uint64_t> out;
+    for (const std::vector<double>* v : {&s.t, &s.y})
+        for (double x : *v) {
+            uint64_t b;
+            std::memcpy(&b, &x, sizeof b);
+            out.push_back(b);
+        }
+    return out;
+}
+
+// The text read by formatted extraction alone.
+Series stream_pairs(const std::string& text, long n)
+{
+    std::istringstream in(text);
+    Series s;
+    read_pairs(in, n, s);
+    return s;
+}
+
+// The text read as the programs read their input: from a file, by read_series.
+Series file_pairs(const std::string& text, long n)
+{
+    char folder[] = "/tmp/spectrum_test_XXXXXX";
+    if (!mkdtemp(folder))
+        ADD_FAILURE() << "no temporary folder";
+    const std::string path = std::string(folder) + "/series";
+    std::ofstream(path, std::ios::binary) << text;
+    Series s = read_series(path.c_str(), n, 1);
+    std::filesystem::remove_all(folder);
+    return s;
+}
+
+TEST(ReadSeries, ReadsAFileAsFormattedExtractionDoes)
+{
+    // What the stream gives, every bit of every pair, or how crab_spectrum
+    // reports what it could not read; plain numbers are parsed directly and
+    // anything else is left to the stream.
+    struct Case {
+        std::string text;
+        long samples;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"4.942733333 117\n4.942766667 -0\n", all_records, ""},
+        {"0 1\r\n1 2\r\n", all_records, ""},
+        {"0\t1\v1\f2\r3 4 \n", all_records, ""},
+        {"0 1\n1 2\n \t\n\n  \r\n", all_records, ""},    // blanks at the end
+        {"0 1\n+1 +2\n3 4\n", all_records, ""},         // '+' is the stream's
+        {".5 5.\n1e5 1E+05\n-.5e-3 -0e999\n", all_records, ""},
+        {"0 1\n1e-310 2\n", all_records, ""},            // subnormal
+        {"0 1\n1e-400 2\n", all_records, ""},            // underflow to 0
+        {"1-2 3 4\n", all_records, ""},                   // a '-' ends a number
+        {"0 1" + std::string(100000, ' ') + "1 2\n", all_records, ""},   // a blank run over a chunk
+        {"0 1\n1 2\n2 3", 3, ""},                        // no final newline
+        {"0 1\n1 2\n2 x\n", 2, ""},                      // what is not wanted is not read
+        {"0 1\n1 2\n2 3", all_records,
+         "crab_spectrum: in.dat ends inside a record, after 3 whole time-value pairs\n"},
+        {"0 1\n1 2\n3", all_records,
+         "crab_spectrum: in.dat ends inside a record, after 2 whole time-value pairs\n"},
+        {"0 1\n1.5.3 2\n", all_records,                 // 1.5 .3, then half a pair
+         "crab_spectrum: in.dat ends inside a record, after 2 whole time-value pairs\n"},
+        {"", all_records, "crab_spectrum: in.dat holds only 0 of the 2 time-value pairs needed\n"},
+        {"0 1\n1 2\n", 3, "crab_spectrum: in.dat holds only 2 of the 3 time-value pairs needed\n"},
+        {"0 1\n1e400 2\n", all_records, "crab_spectrum: in.dat: not a number after 1 time-value pairs\n"},
+        {"0 1\n0x1p3 2\n", all_records, "crab_spectrum: in.dat: not a number after 1 time-value pairs\n"},
+        {"0 1\ninf 2\n", all_records, "crab_spectrum: in.dat: not a number after 1 time-value pairs\n"},
+        {"0 1\n1 nan\n", 3, "crab_spectrum: in.dat: not a number after 1 of the 3 time-value pairs needed\n"},
+        {"0 1\n1.5abc 2\n", all_records, "crab_spectrum: in.dat: not a number after 1 time-value pairs\n"},
+        {"0 1\n1e 2\n", all_records, "crab_spectrum: in.dat: not a number after 1 time-value pairs\n"},
+        {"0 1\n- 2\n", all_records, "crab_spectrum: in.dat: not a number after 1 time-value pairs\n"},
+        {"0 1\n--1 2\n", all_records, "crab_spectrum: in.dat: not a number after 1 time-value pairs\n"},
+    };
+    for (const Case& c : cases) {
+        const std::string what = testing::PrintToString(c.text.substr(0, 40));
+        if (*c.message == '\0') {
+            const Series stream = stream_pairs(c.text, c.samples);
+            ASSERT_FALSE(stream.t.empty()) << what;
+            EXPECT_EQ(bits(file_pairs(c.text, c.samples)), bits(stream)) << what;
+            continue;
+        }
+        const std::string samples = c.samples == all_records ? "all" : std::to_string(c.samples);
+        const ProgramRun run = run_program(
+            "crab_spectrum", {{"--input", "in.dat", "--samples", samples, "--from", "0", "--to", "0.5", "--step", "1"},
+                              {{"in.dat", c.text}}, {}, ""});
+        EXPECT_EQ(run.status, 1) << what;
+        EXPECT_EQ(run.err, c.message) << what;
     }
 }
 
@@ -165,6 +262,8 @@ TEST(SampleData, SignalsPeakAtTheirPlantedFrequencies)
         std::istringstream in(files.at(c.name));
         Series s;
         ASSERT_EQ(read_pairs(in, c.samples, s), c.samples) << c.name;
+        // The file holds these pairs and no more; read from it, every bit is the stream's.
+        EXPECT_EQ(bits(file_pairs(files.at(c.name), all_records)), bits(s)) << c.name;
         remove_mean(s.y);
         std::ostringstream out;
         Peak peak{-100.0, 0.0};
