@@ -1,7 +1,7 @@
 // Cost of the transform per sample and frequency on each path this processor
 // has, on the crab_spectrum grid: the recurrence (dft_many) and the evaluation
 // of every sine and cosine (dft_many_direct); on the scalar path both are the
-// plain loop.
+// plain loop. Then the radix-2 transform's round trip, forward and inverse.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "spectral/transform/dft.h"
+#include "spectral/transform/fft.h"
 
 namespace {
 
@@ -44,6 +45,28 @@ void transform(benchmark::State& state, const char* path, Transform method)
         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// fft_forward then fft_inverse of 2^range(0) points, the result scaled back
+// by 1/N (exactly) so that the values stay put.
+void fft_round_trip(benchmark::State& state)
+{
+    const FftPlan plan = make_fft_plan(static_cast<int>(state.range(0)));
+    std::vector<double> re(plan.size), im(plan.size);
+    for (int j = 0; j < plan.size; ++j) {
+        re[j] = std::sin(0.37 * j);
+        im[j] = std::cos(1.3 * j);
+    }
+    const double scale = 1.0 / plan.size;
+    for (auto _ : state) {
+        fft_forward(plan, re.data(), im.data());
+        fft_inverse(plan, re.data(), im.data());
+        for (int j = 0; j < plan.size; ++j) {
+            re[j] *= scale;
+            im[j] *= scale;
+        }
+        benchmark::DoNotOptimize(re.data());
+    }
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(transform, scalar, "scalar", dft_many)->Unit(benchmark::kMillisecond);
@@ -51,5 +74,6 @@ BENCHMARK_CAPTURE(transform, avx2_direct, "avx2", dft_many_direct)->Unit(benchma
 BENCHMARK_CAPTURE(transform, avx512_direct, "avx512", dft_many_direct)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(transform, avx2_recurrence, "avx2", dft_many)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(transform, avx512_recurrence, "avx512", dft_many)->Unit(benchmark::kMillisecond);
+BENCHMARK(fft_round_trip)->Arg(12)->Arg(16)->Arg(19)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();
