@@ -58,18 +58,22 @@ int main(int argc, char** argv)
     use_dft_path("scalar");
     const std::vector<Line> scalar = exact_spectrum(series, grid, fourth, peak != 0);
     long recomputed = 0;
+    long by_tier[5] = {};
     double most_over = 0.0, most_under = 0.0;   // largest distance / bound and bound / distance
     for (size_t k = 0; k < lines.size(); ++k) {
         const Line& l = lines[k];
         const double distance = std::max(std::fabs(l.re - scalar[k].re), std::fabs(l.im - scalar[k].im));
         std::printf("%.10g\t%.3e\t%.3e\t%d\n", l.frequency, l.bound, distance, l.recomputed ? 1 : 0);
         recomputed += l.recomputed;
+        ++by_tier[static_cast<int>(l.tier)];
         if (distance > 0.0) {
             most_over = std::max(most_over, distance / l.bound);
             most_under = std::max(most_under, l.bound / distance);
         }
     }
-    std::printf("# lines %zu recomputed %ld largest bound/distance %.3g largest distance/bound %.3g\n",
-                lines.size(), recomputed, most_under, most_over);
+    std::printf("# lines %zu recomputed %ld largest bound/distance %.3g largest distance/bound %.3g"
+                " decided by chirp %ld rounded_phase %ld recurrence %ld direct %ld scalar %ld\n",
+                lines.size(), recomputed, most_under, most_over, by_tier[0], by_tier[1], by_tier[2],
+                by_tier[3], by_tier[4]);
     return 0;
 }

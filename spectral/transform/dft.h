@@ -22,6 +22,16 @@ void dft_many(const double* t, const double* y, int n, const double* f, int coun
 void dft_many_direct(const double* t, const double* y, int n, const double* f, int count,
                      std::complex<double>* result, double* error);
 
+// The same from the exact sums: exact[k] within exact_error[k] of
+// inv_sqrt_two_pi dt sum y e^{i t w}, w = 2 pi f[k] as dft rounds it (the
+// chirp transform's). One vector pass over the samples for several
+// frequencies turns them to the scalar loop's rounded phases. error[k] is
+// infinite where this processor has no vector path or the phases are too
+// large.
+void dft_many_rounded_phase(const double* t, const double* y, int n, const double* f, int count,
+                            const std::complex<double>* exact, const double* exact_error,
+                            std::complex<double>* result, double* error);
+
 // The path dft_many and dft_many_direct take on this processor: "avx512",
 // "avx2" or "scalar".
 const char* dft_path_name();

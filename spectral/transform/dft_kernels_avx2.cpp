@@ -23,6 +23,7 @@ struct Avx2 {
     static V fnma(V a, V b, V c) { return _mm256_fnmadd_pd(a, b, c); }  // c - a b
     static V sin(V x) { return _ZGVdN4v_sin(x); }
     static V cos(V x) { return _ZGVdN4v_cos(x); }
+    static V round(V x) { return _mm256_round_pd(x, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC); }
     static V abs(V x) { return _mm256_andnot_pd(_mm256_set1_pd(-0.0), x); }
     static V max(V a, V b) { return _mm256_max_pd(a, b); }
 };
@@ -31,6 +32,7 @@ struct Avx2 {
 
 #include "spectral/transform/dft_direct_kernel.h"
 #include "spectral/transform/dft_recurrence_kernel.h"
+#include "spectral/transform/dft_rounded_phase_kernel.h"
 
 void recurrence_sums_avx2(const RecurrenceGrid& grid, const double* t, const double* y, int n,
                             double dt, double* re, double* im)
@@ -42,4 +44,10 @@ void direct_sums_avx2(const double* t, const double* y, int n, const double* f, 
                       double* im, double* max_re, double* max_im)
 {
     direct_sums<Avx2>(t, y, n, f, re, im, max_re, max_im);
+}
+
+void rounded_phase_sums_avx2(const double* t, const double* y, int n, const double* f, int chunk,
+                             RoundedPhaseSums& out)
+{
+    rounded_phase_sums<Avx2>(t, y, n, f, chunk, out);
 }

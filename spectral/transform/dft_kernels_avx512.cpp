@@ -23,6 +23,7 @@ struct Avx512 {
     static V fnma(V a, V b, V c) { return _mm512_fnmadd_pd(a, b, c); }  // c - a b
     static V sin(V x) { return _ZGVeN8v_sin(x); }
     static V cos(V x) { return _ZGVeN8v_cos(x); }
+    static V round(V x) { return _mm512_maskz_roundscale_pd(0xFF, x, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC); }
     static V abs(V x) { return _mm512_abs_pd(x); }
     // All lanes kept by a full mask: GCC 12's _mm512_max_pd warns of its own
     // undefined source operand.
@@ -33,6 +34,7 @@ struct Avx512 {
 
 #include "spectral/transform/dft_direct_kernel.h"
 #include "spectral/transform/dft_recurrence_kernel.h"
+#include "spectral/transform/dft_rounded_phase_kernel.h"
 
 void recurrence_sums_avx512(const RecurrenceGrid& grid, const double* t, const double* y, int n,
                             double dt, double* re, double* im)
@@ -44,4 +46,10 @@ void direct_sums_avx512(const double* t, const double* y, int n, const double* f
                         double* im, double* max_re, double* max_im)
 {
     direct_sums<Avx512>(t, y, n, f, re, im, max_re, max_im);
+}
+
+void rounded_phase_sums_avx512(const double* t, const double* y, int n, const double* f, int chunk,
+                               RoundedPhaseSums& out)
+{
+    rounded_phase_sums<Avx512>(t, y, n, f, chunk, out);
 }

@@ -22,3 +22,23 @@ void direct_sums_avx512(const double* t, const double* y, int n, const double* f
                         double* im, double* max_re, double* max_im);
 void direct_sums_avx2(const double* t, const double* y, int n, const double* f, double* re,
                       double* im, double* max_re, double* max_im);
+
+// The scalar loop's results from the exact sums at the 8 (AVX-512) or 4
+// (AVX2) lanes frequencies f[0..]: exact[k] within exact_error[k] of
+// inv_sqrt_two_pi dt sum y e^{i t w}, result[k] within error[k] of
+// dft(t, y, n, f[k]) (dft_rounded_phase.cpp). error[k] is infinite where
+// the phases are too large for the kernel's phasor.
+void dft_rounded_phase(int lanes, const double* t, const double* y, int n, const double* f,
+                       const std::complex<double>* exact, const double* exact_error,
+                       std::complex<double>* result, double* error);
+
+// Its kernels' sums per lane (dft_rounded_phase_kernel.h).
+struct RoundedPhaseSums {
+    double q_re[8], q_im[8];   // sum y r e
+    double abs_yr[8], largest_r[8];
+    double checkpoints[8];     // over chunks, length times the mean of |s| at its ends
+};
+void rounded_phase_sums_avx512(const double* t, const double* y, int n, const double* f, int chunk,
+                               RoundedPhaseSums& out);
+void rounded_phase_sums_avx2(const double* t, const double* y, int n, const double* f, int chunk,
+                             RoundedPhaseSums& out);

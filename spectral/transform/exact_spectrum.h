@@ -18,6 +18,12 @@ struct FrequencyGrid {
 // The column printed after the coefficients.
 enum class FourthColumn { log_power, amplitude };
 
+// Which computation gave a line its printed digits: the chirp transform of
+// every line at once, that turned to the scalar loop's rounded phases in one
+// vector pass, the recurrence across the grid, the vector path that
+// evaluates every sine and cosine, or the scalar loop.
+enum class Tier { chirp, rounded_phase, recurrence, direct, scalar };
+
 // One frequency's line: the coefficients scaled to (2/T) times the transform
 // (T the span of the times), the amplitude and log10 of its square.
 struct Line {
@@ -25,6 +31,7 @@ struct Line {
     double re, im, amplitude, log_power;
     double bound;      // how far re and im may lie from the scalar loop's; 0 where they are its
     bool recomputed;   // by the scalar loop, the fast paths' bounds leaving a printed digit open
+    Tier tier;
 };
 
 // The lines of the grid, the frequency accumulated by addition from first,
@@ -37,3 +44,9 @@ struct Line {
 // One Line a frequency is held at once.
 std::vector<Line> exact_spectrum(const Series& s, const FrequencyGrid& grid, FourthColumn fourth,
                                  bool peak);
+
+// The first computation of every line, for tests and benchmarks: the cost
+// model's choice, or the chirp transform or the recurrence wherever each can
+// run, for the rest of the run.
+enum class FirstPass { cost_model, chirp, recurrence };
+void use_first_pass(FirstPass pass);

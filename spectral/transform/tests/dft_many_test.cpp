@@ -4,7 +4,10 @@
 // path this processor has.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <complex>
 #include <functional>
 #include <sstream>
@@ -13,6 +16,7 @@
 
 #include "common/constants.h"
 #include "spectral/transform/dft.h"
+#include "spectral/transform/dft_chirp.h"
 #include "spectral/transform/exact_spectrum.h"
 
 namespace {
@@ -23,6 +27,8 @@ struct Case {
     double t0, dt;
     std::function<double(int, double)> value;   // of index and time
     double unit = 1.0;   // of time: the times multiplied by it, the grid's frequencies divided
+    int decimals = -1;   // where not -1, the times as a file printed to that many decimals holds them
+    bool gaps = false;   // every third run of 400 samples left out
 };
 
 // The amplitude whose peak line has, on the scalar loop, exactly the
@@ -58,21 +64,38 @@ const Case cases[] = {
     {"decreasing times", 3001, 3.0, -1e-3, [](int i, double) { return noise(i); }},
     {"a peak at the start value", 3001, 0.0, 1e-3,
      [](int, double t) { return tone_at_start * std::sin(two_pi * 47.3 * t); }},
+    // The chirp transform's model: times near a uniform grid, gaps, offsets.
+    {"times printed to nine decimals", 4001, 0.0, 1.0 / 30000.0,
+     [](int i, double t) { return 100.0 + 10.0 * noise(i) + 40.0 * std::cos(two_pi * 30.2 * t); }, 1.0, 9},
+    {"gaps in the series", 4001, 0.0, 1e-3, [](int i, double) { return noise(i); }, 1.0, 9, true},
+    {"an offset of 1e4", 3001, 1.0e4, 1e-3, [](int i, double) { return noise(i); }, 1.0, 6},
+    {"times off any grid", 3001, 0.0, 1e-3, [](int i, double) { return noise(i); }, 1.0, -2},
+    {"one spike", 3001, 0.0, 1e-3, [](int i, double) { return i == 1234 ? 1.0 : 0.0; }},
 };
 
 Series make_series(const Case& c)
 {
     Series s;
     for (int i = 0; i < c.n; ++i) {
-        s.t.push_back((c.t0 + i * c.dt) * c.unit);
-        s.y.push_back(c.value(i, s.t.back()));
+        if (c.gaps && (i / 400) % 3 == 1)
+            continue;
+        double t = (c.t0 + i * c.dt) * c.unit;
+        if (c.decimals >= 0) {
+            char text[64];
+            std::snprintf(text, sizeof text, "%.*f", c.decimals, t);
+            t = std::strtod(text, nullptr);
+        } else if (c.decimals == -2) {
+            t += 0.3 * c.dt * noise(7 * i);
+        }
+        s.t.push_back(t);
+        s.y.push_back(c.value(i, t));
     }
     return s;
 }
 
 // Accumulated as the programs accumulate them; the first crosses eight
-// binades, the second starts at 0 and has an odd step.
-const FrequencyGrid grids[] = {{0.3, 100.0, 0.1}, {0.0, 400.0, 0.7}};
+// binades, the second starts at 0 and has an odd step, the third crosses 0.
+const FrequencyGrid grids[] = {{0.3, 100.0, 0.1}, {0.0, 400.0, 0.7}, {-50.05, 50.0, 0.1}};
 
 // The grid in the case's unit of time.
 FrequencyGrid in_unit(FrequencyGrid grid, const Case& c)
@@ -103,10 +126,35 @@ using Transform = void (*)(const double*, const double*, int, const double*, int
 
 TEST(DftMany, EveryResultLiesWithinItsBound)
 {
+    // The chirp transform where its model fits, the scalar loop elsewhere.
+    const Transform chirp = [](const double* t, const double* y, int n, const double* f, int count,
+                               std::complex<double>* x, double* error) {
+        if (!dft_chirp(t, y, n, f, count, x, error))
+            for (int k = 0; k < count; ++k) {
+                x[k] = dft(t, y, n, f[k]);
+                error[k] = 0.0;
+            }
+    };
+    // The chirp transform turned to the scalar loop's rounded phases.
+    const Transform rounded_phase = [](const double* t, const double* y, int n, const double* f,
+                                       int count, std::complex<double>* x, double* error) {
+        std::vector<std::complex<double>> exact(count);
+        std::vector<double> exact_error(count), chirp_error(count);
+        if (dft_chirp(t, y, n, f, count, exact.data(), chirp_error.data(), exact_error.data()))
+            dft_many_rounded_phase(t, y, n, f, count, exact.data(), exact_error.data(), x, error);
+        else
+            for (int k = 0; k < count; ++k) {
+                x[k] = dft(t, y, n, f[k]);
+                error[k] = 0.0;
+            }
+    };
     const std::pair<const char*, Transform> methods[] = {{"recurrence", dft_many},
-                                                         {"direct", dft_many_direct}};
+                                                         {"direct", dft_many_direct},
+                                                         {"chirp", chirp},
+                                                         {"rounded phase", rounded_phase}};
     for (const Case& c : cases) {
         const Series s = make_series(c);
+        const int n = static_cast<int>(s.t.size());
         std::vector<std::vector<double>> lists;
         for (const FrequencyGrid& grid : grids)
             lists.push_back(grid_frequencies(in_unit(grid, c)));
@@ -117,12 +165,12 @@ TEST(DftMany, EveryResultLiesWithinItsBound)
             const int count = static_cast<int>(f.size());
             std::vector<std::complex<double>> exact(count), x(count);
             for (int k = 0; k < count; ++k)
-                exact[k] = dft(s.t.data(), s.y.data(), c.n, f[k]);
+                exact[k] = dft(s.t.data(), s.y.data(), n, f[k]);
             for (const char* path : vector_paths())
                 for (const auto& [method, transform] : methods) {
                     ASSERT_TRUE(use_dft_path(path));
                     std::vector<double> error(count);
-                    transform(s.t.data(), s.y.data(), c.n, f.data(), count, x.data(), error.data());
+                    transform(s.t.data(), s.y.data(), n, f.data(), count, x.data(), error.data());
                     for (int k = 0; k < count; ++k) {
                         const std::string where = std::string(path) + " " + method + ", " + c.name +
                                                   ", f = " + std::to_string(f[k]);
@@ -233,6 +281,33 @@ TEST(ExactSpectrum, LinesPrintAsTheScalarLoopsAndKeepItsPeak)
                     }
                 }
             }
+        }
+    }
+    use_dft_path("scalar");
+}
+
+// The chirp transform decides nearly every line of a series on a grid of
+// times, or every line would go to the slower paths without any test
+// noticing; off a grid of times it leaves them to the recurrence.
+TEST(ExactSpectrum, TheChirpTransformDecidesTheLinesOfASeriesOnAGridOfTimes)
+{
+    const struct {
+        std::string name;
+        double least_chirp_share, most_chirp_share;
+    } rows[] = {{"times printed to nine decimals", 0.9, 1.0}, {"gaps in the series", 0.9, 1.0},
+                {"times off any grid", 0.0, 0.0}};
+    for (const auto& row : rows) {
+        const Case& c = *std::find_if(std::begin(cases), std::end(cases),
+                                      [&](const Case& c) { return c.name == row.name; });
+        const Series s = centred(make_series(c));
+        for (const char* path : vector_paths()) {
+            ASSERT_TRUE(use_dft_path(path));
+            const std::vector<Line> lines = exact_spectrum(s, grids[0], FourthColumn::log_power, true);
+            double chirp = 0.0;
+            for (const Line& l : lines)
+                chirp += l.tier == Tier::chirp || l.tier == Tier::rounded_phase;
+            EXPECT_GE(chirp / lines.size(), row.least_chirp_share) << path << " " << c.name;
+            EXPECT_LE(chirp / lines.size(), row.most_chirp_share) << path << " " << c.name;
         }
     }
     use_dft_path("scalar");

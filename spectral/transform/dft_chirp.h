@@ -1,0 +1,28 @@
+// The transform at every frequency of a grid at once, by chirp-z transforms
+// of the series on a uniform time grid: O((n + count) log) instead of
+// O(n count).
+#pragma once
+
+#include <complex>
+
+// The shape of the computation for a series and a grid, and whether it fits:
+// times that rise on a uniform grid t0 + m h up to small remainders (gaps are
+// grid points without a sample), frequencies close to a straight line, every
+// number well inside the normal range. blocks transforms of fft_points
+// points each, four a block; 0 blocks where the model does not fit.
+struct ChirpShape {
+    int blocks = 0;
+    int fft_points = 0;
+};
+
+// w[k] = 2 pi f[k] as dft rounds it.
+ChirpShape chirp_shape(const double* t, const double* y, int n, const double* w, int count);
+
+// dft(t, y, n, f[k]) for every k, with error[k] bounding how far either part
+// may lie from it: the chirp transform's own error and the scalar loop's
+// distance from the exact sum together. Where exact_error is given,
+// exact_error[k] bounds the distance from the exact sum, inv_sqrt_two_pi dt
+// sum y e^{i t w} with w = 2 pi f[k] as dft rounds it, alone. Returns false,
+// having written nothing, where chirp_shape finds no fit.
+bool dft_chirp(const double* t, const double* y, int n, const double* f, int count,
+               std::complex<double>* result, double* error, double* exact_error = nullptr);
