@@ -62,14 +62,6 @@ constexpr double negligible_remainder = 0x1p-100;
 constexpr double largest_phase = 0x1p58;
 constexpr int least_log2_points = 12, most_log2_points = 24;
 
-struct TimeGrid {
-    double t0 = 0.0, h = 0.0;
-    std::vector<int> m;
-    std::vector<double> delta;
-    double largest_delta = 0.0, delta_error = 0.0;
-    int points = 0;   // grid points from m = 0 to the last sample
-};
-
 struct FrequencyLine {
     double omega0 = 0.0, omega = 0.0;
     std::vector<double> eta;
@@ -79,44 +71,6 @@ struct FrequencyLine {
 bool inside(double v)
 {
     return std::fabs(v) >= least_magnitude && std::fabs(v) <= largest_magnitude;
-}
-
-// The grid of the times, or none (0 points) where they do not rise on one.
-TimeGrid fit_time_grid(const double* t, int n)
-{
-    TimeGrid g;
-    const double step = t[1] - t[0];
-    if (!(step > 0.0) || !inside(step))
-        return g;
-    const double last = std::nearbyint((t[n - 1] - t[0]) / step);
-    if (!(last >= n - 1 && last <= largest_gap_share * n && last < INT_MAX / 2))
-        return g;
-    g.t0 = t[0];
-    g.h = (t[n - 1] - t[0]) / last;
-    g.m.resize(n);
-    g.delta.resize(n);
-    for (int i = 0; i < n; ++i) {
-        const double m = std::nearbyint((t[i] - g.t0) / g.h);
-        if (!(m >= 0 && m <= last) || (i > 0 && !(m > g.m[i - 1])))
-            return TimeGrid{};
-        g.m[i] = static_cast<int>(m);
-        const dd::Number span = dd::two_sum(t[i], -g.t0);
-        const dd::Number grid = dd::two_product(m, g.h);
-        const dd::Number r = dd::add(span, {-grid.hi, -grid.lo});
-        double error = std::fabs(r.lo) + dd::relative_error * (std::fabs(span.hi) + std::fabs(grid.hi));
-        double delta = r.hi;
-        if (std::fabs(delta) < negligible_remainder * g.h) {
-            error += std::fabs(delta);
-            delta = 0.0;
-        }
-        g.delta[i] = delta;
-        g.largest_delta = std::max(g.largest_delta, std::fabs(delta));
-        g.delta_error = std::max(g.delta_error, error);
-    }
-    if (g.m[0] != 0)
-        return TimeGrid{};
-    g.points = g.m[n - 1] + 1;
-    return g;
 }
 
 // The straight line through the first and last frequency and each
@@ -157,7 +111,7 @@ int choose_log2_points(int points, int count)
 }
 
 struct Model {
-    TimeGrid time;
+    UniformTimes time;
     FrequencyLine frequency;
     ChirpShape shape;
     int block_points = 0;     // grid points a block
@@ -170,7 +124,7 @@ Model fit_model(const double* t, const double* y, int n, const double* w, int co
     for (int i = 0; i < n; ++i)
         if (y[i] != 0.0 && !inside(y[i]))
             return model;
-    model.time = fit_time_grid(t, n);
+    model.time = uniform_times(t, n);
     if (model.time.points == 0)
         return model;
     model.frequency = fit_frequency_line(w, count);
@@ -178,7 +132,7 @@ Model fit_model(const double* t, const double* y, int n, const double* w, int co
         return model;
     for (int k = 0; k < count; ++k)
         model.largest_w = std::max(model.largest_w, std::fabs(w[k]));
-    const TimeGrid& g = model.time;
+    const UniformTimes& g = model.time;
     const double grid_span = g.points * g.h;
     if (!inside(g.h) || !inside(model.largest_w) || !inside(t[1] - t[0]) ||
         model.largest_w * g.largest_delta > largest_eps ||
@@ -219,6 +173,43 @@ struct Spectrum {
 
 }  // namespace
 
+UniformTimes uniform_times(const double* t, int n)
+{
+    UniformTimes g;
+    const double step = t[1] - t[0];
+    if (!(step > 0.0) || !inside(step))
+        return g;
+    const double last = std::nearbyint((t[n - 1] - t[0]) / step);
+    if (!(last >= n - 1 && last <= largest_gap_share * n && last < INT_MAX / 2))
+        return g;
+    g.t0 = t[0];
+    g.h = (t[n - 1] - t[0]) / last;
+    g.m.resize(n);
+    g.delta.resize(n);
+    for (int i = 0; i < n; ++i) {
+        const double m = std::nearbyint((t[i] - g.t0) / g.h);
+        if (!(m >= 0 && m <= last) || (i > 0 && !(m > g.m[i - 1])))
+            return UniformTimes{};
+        g.m[i] = static_cast<int>(m);
+        const dd::Number span = dd::two_sum(t[i], -g.t0);
+        const dd::Number grid = dd::two_product(m, g.h);
+        const dd::Number r = dd::add(span, {-grid.hi, -grid.lo});
+        double error = std::fabs(r.lo) + dd::relative_error * (std::fabs(span.hi) + std::fabs(grid.hi));
+        double delta = r.hi;
+        if (std::fabs(delta) < negligible_remainder * g.h) {
+            error += std::fabs(delta);
+            delta = 0.0;
+        }
+        g.delta[i] = delta;
+        g.largest_delta = std::max(g.largest_delta, std::fabs(delta));
+        g.delta_error = std::max(g.delta_error, error);
+    }
+    if (g.m[0] != 0)
+        return UniformTimes{};
+    g.points = g.m[n - 1] + 1;
+    return g;
+}
+
 ChirpShape chirp_shape(const double* t, const double* y, int n, const double* w, int count)
 {
     return fit_model(t, y, n, w, count).shape;
@@ -233,7 +224,7 @@ bool dft_chirp(const double* t, const double* y, int n, const double* f, int cou
     const Model model = fit_model(t, y, n, w.data(), count);
     if (model.shape.blocks == 0)
         return false;
-    const TimeGrid& g = model.time;
+    const UniformTimes& g = model.time;
     const FrequencyLine& line = model.frequency;
     const int points = model.shape.fft_points;
     const int block = model.block_points;

@@ -4,6 +4,20 @@
 #pragma once
 
 #include <complex>
+#include <vector>
+
+// Times t[i] = t0 + m[i] h + delta[i] on a uniform grid: m rising from 0,
+// delta[i] within delta_error of the exact remainder, at most largest_delta;
+// points grid points from m = 0 to the last sample, 0 where the times rise
+// on no such grid (or a quarter of it or less holds samples).
+struct UniformTimes {
+    double t0 = 0.0, h = 0.0;
+    std::vector<int> m;
+    std::vector<double> delta;
+    double largest_delta = 0.0, delta_error = 0.0;
+    int points = 0;
+};
+UniformTimes uniform_times(const double* t, int n);
 
 // The shape of the computation for a series and a grid, and whether it fits:
 // times that rise on a uniform grid t0 + m h up to small remainders (gaps are

@@ -1,8 +1,9 @@
 // The direct kernel, written once for any vector width, as the recurrence
 // kernel is (dft_recurrence_kernel.h): one frequency a lane, every sine and
 // cosine evaluated by the maths library's vector functions, each sum added in
-// sample order as dft adds it, and the largest magnitude each partial sum
-// reaches kept for the bound. Ops as there, with abs and max.
+// sample order as dft adds it, and for the bound, every `chunk` samples, the
+// magnitude of each partial sum, added up as chunk length times the mean of
+// its magnitudes at the chunk's ends. Ops as there, with abs.
 #pragma once
 
 #include "spectral/transform/dft_constants.h"
@@ -10,26 +11,33 @@
 namespace {
 
 template <class O>
-inline void direct_sums(const double* t, const double* y, int n, const double* f, double* re,
-                        double* im, double* max_re, double* max_im)
+inline void direct_sums(const double* t, const double* y, int n, const double* f, int chunk, double* re,
+                        double* im, double* partial_re, double* partial_im)
 {
     using V = typename O::V;
     const V w = O::mul(O::broadcast(two_pi), O::load(f));
     const V dt = O::broadcast(t[1] - t[0]);
     V sum_re = O::broadcast(0.0), sum_im = sum_re;
-    V top_re = sum_re, top_im = sum_re;
-    for (int i = 0; i < n; ++i) {
-        const V phase = O::mul(O::broadcast(t[i]), w);
-        const V yi = O::broadcast(y[i]);
-        sum_re = O::add(sum_re, O::mul(O::mul(yi, O::cos(phase)), dt));
-        sum_im = O::add(sum_im, O::mul(O::mul(yi, O::sin(phase)), dt));
-        top_re = O::max(top_re, O::abs(sum_re));
-        top_im = O::max(top_im, O::abs(sum_im));
+    V over_re = sum_re, over_im = sum_re, before_re = sum_re, before_im = sum_re;
+    for (int first = 0; first < n; first += chunk) {
+        const int end = first + chunk < n ? first + chunk : n;
+        for (int i = first; i < end; ++i) {
+            const V phase = O::mul(O::broadcast(t[i]), w);
+            const V yi = O::broadcast(y[i]);
+            sum_re = O::add(sum_re, O::mul(O::mul(yi, O::cos(phase)), dt));
+            sum_im = O::add(sum_im, O::mul(O::mul(yi, O::sin(phase)), dt));
+        }
+        const V half = O::broadcast(0.5 * (end - first));
+        const V after_re = O::abs(sum_re), after_im = O::abs(sum_im);
+        over_re = O::fma(half, O::add(before_re, after_re), over_re);
+        over_im = O::fma(half, O::add(before_im, after_im), over_im);
+        before_re = after_re;
+        before_im = after_im;
     }
     O::store(re, sum_re);
     O::store(im, sum_im);
-    O::store(max_re, top_re);
-    O::store(max_im, top_im);
+    O::store(partial_re, over_re);
+    O::store(partial_im, over_im);
 }
 
 }  // namespace

@@ -40,14 +40,15 @@ void recurrence_sums_avx2(const RecurrenceGrid& grid, const double* t, const dou
     recurrence_sums<Avx2>(grid, t, y, n, dt, re, im);
 }
 
-void direct_sums_avx2(const double* t, const double* y, int n, const double* f, double* re,
-                      double* im, double* max_re, double* max_im)
+void direct_sums_avx2(const double* t, const double* y, int n, const double* f, int chunk,
+                      double* re, double* im, double* partial_re, double* partial_im)
 {
-    direct_sums<Avx2>(t, y, n, f, re, im, max_re, max_im);
+    direct_sums<Avx2>(t, y, n, f, chunk, re, im, partial_re, partial_im);
 }
 
-void rounded_phase_sums_avx2(const double* t, const double* y, int n, const double* f, int chunk,
+void rounded_phase_sums_avx2(const RoundedPhaseSeries& series, const double* f,
+                             const double* step_re, const double* step_im, int chunk,
                              RoundedPhaseSums& out)
 {
-    rounded_phase_sums<Avx2>(t, y, n, f, chunk, out);
+    rounded_phase_sums<Avx2>(series, f, step_re, step_im, chunk, out);
 }

@@ -116,26 +116,13 @@ void dft_many_rounded_phase(const double* t, const double* y, int n, const doubl
                             std::complex<double>* result, double* error)
 {
     const int lanes = path == Path::avx512 ? 8 : path == Path::avx2 ? 4 : 1;
-    int k = 0;
-    // Whole blocks of lanes, the last padded with its own last frequency.
     if constexpr (vector_kernels) {
-        for (; lanes > 1 && k < count; k += lanes) {
-            double fk[8], ek[8], rk_error[8];
-            std::complex<double> xk[8], rk[8];
-            for (int j = 0; j < lanes; ++j) {
-                const int at = std::min(k + j, count - 1);
-                fk[j] = f[at];
-                xk[j] = exact[at];
-                ek[j] = exact_error[at];
-            }
-            dft_rounded_phase(lanes, t, y, n, fk, xk, ek, rk, rk_error);
-            for (int j = 0; j < lanes && k + j < count; ++j) {
-                result[k + j] = rk[j];
-                error[k + j] = rk_error[j];
-            }
+        if (lanes > 1) {
+            dft_rounded_phase(lanes, t, y, n, f, count, exact, exact_error, result, error);
+            return;
         }
     }
-    for (; k < count; ++k) {
+    for (int k = 0; k < count; ++k) {
         result[k] = exact[k];
         error[k] = INFINITY;
     }

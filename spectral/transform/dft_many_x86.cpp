@@ -15,28 +15,34 @@ using dft_constants::unit_roundoff;
 // Error of a vector sine or cosine against the scalar one.
 constexpr double trig_error = dft_constants::vector_trig_error;
 
+constexpr int chunk = 64;
+
 // Bound on |vector sum - scalar sum| for one part of one frequency. Each term
 // (y c) dt can differ by |y dt| times the trig error plus the rounding of its
 // two products on both paths (below the normal range on a fixed grid
 // instead, the underflow allowance); each of the n additions can then round
-// differently, by at most the unit roundoff of the larger partial sum on each
-// path (additions below the normal range are exact).
-double direct_sum_bound(double sum_abs_y_dt, int n, double dt, double max_partial)
+// differently, by at most the unit roundoff of the partial sum on each path
+// (additions below the normal range are exact). The sum of the vector path's
+// partial sums' magnitudes is at most the kernel's chunk sums plus, within
+// each chunk, half the chunk's sum of |y dt| (within_chunks); the scalar
+// path's lie within the terms' differences of them.
+double direct_sum_bound(double sum_abs_y_dt, double within_chunks, int n, double dt, double partials)
 {
     const double terms = sum_abs_y_dt * (trig_error + 4.0 * unit_roundoff) +
                          dft_constants::underflow_allowance(n, dt);
-    const double additions = 2.0 * unit_roundoff * n * (max_partial + terms);
+    const double additions =
+        2.0 * unit_roundoff * (partials * (1.0 + 4.0 * unit_roundoff) + within_chunks + n * terms);
     return (terms + additions) * 1.01;
 }
 
 // The scaling by inv_sqrt_two_pi rounds relatively on both paths, or by half a
 // quantum each below the normal range.
-void finish(double re, double im, double max_re, double max_im, double sum_abs_y_dt, int n,
-            double dt, std::complex<double>* result, double* error)
+void finish(double re, double im, double partial_re, double partial_im, double sum_abs_y_dt,
+            double within_chunks, int n, double dt, std::complex<double>* result, double* error)
 {
     *result = {inv_sqrt_two_pi * re, inv_sqrt_two_pi * im};
-    const double bound = std::max(direct_sum_bound(sum_abs_y_dt, n, dt, max_re),
-                                 direct_sum_bound(sum_abs_y_dt, n, dt, max_im));
+    const double bound = std::max(direct_sum_bound(sum_abs_y_dt, within_chunks, n, dt, partial_re),
+                                  direct_sum_bound(sum_abs_y_dt, within_chunks, n, dt, partial_im));
     *error = inv_sqrt_two_pi * bound * (1.0 + 4.0 * unit_roundoff) +
              4.0 * unit_roundoff * std::max(std::fabs(result->real()), std::fabs(result->imag())) +
              DBL_TRUE_MIN;
@@ -57,12 +63,24 @@ int x86_vector_lanes()
 void dft_direct(int lanes, const double* t, const double* y, int n, const double* f,
                 double sum_abs_y_dt, std::complex<double>* result, double* error)
 {
-    double re[8], im[8], max_re[8], max_im[8];
+    // Each term's magnitude is at most |y dt| (1 + trig_error), and twice
+    // that rounded.
+    const double dt = t[1] - t[0];
+    double within_chunks = 0.0;
+    for (int first = 0; first < n; first += chunk) {
+        const int end = std::min(n, first + chunk);
+        double chunk_abs_y = 0.0;
+        for (int i = first; i < end; ++i)
+            chunk_abs_y += std::fabs(y[i]);
+        within_chunks += 0.5 * (end - first) * chunk_abs_y;
+    }
+    within_chunks *= std::fabs(dt) * (1.0 + trig_error) * (1.0 + 4.0 * unit_roundoff * (n + 2));
+    double re[8], im[8], partial_re[8], partial_im[8];
     if (lanes == 8)
-        direct_sums_avx512(t, y, n, f, re, im, max_re, max_im);
+        direct_sums_avx512(t, y, n, f, chunk, re, im, partial_re, partial_im);
     else
-        direct_sums_avx2(t, y, n, f, re, im, max_re, max_im);
+        direct_sums_avx2(t, y, n, f, chunk, re, im, partial_re, partial_im);
     for (int k = 0; k < lanes; ++k)
-        finish(re[k], im[k], max_re[k], max_im[k], sum_abs_y_dt, n, t[1] - t[0], result + k,
-               error + k);
+        finish(re[k], im[k], partial_re[k], partial_im[k], sum_abs_y_dt, within_chunks, n, dt,
+               result + k, error + k);
 }
