@@ -5,7 +5,8 @@
 # the scalar-only transform (scalar preset) and the dispatched one (release),
 # in user CPU seconds, with the baseline's time over the dispatched one's.
 # Fails if a spectrum program's files or console output differ by one byte
-# from the baseline's in either build.
+# from the baseline's in either build. Then the transform at ten times the
+# samples, the frequencies and both (bench/spectrum_tiers, a few minutes).
 # Usage: bench/time_suite.sh   (builds the release and scalar presets first)
 #        bench/time_suite.sh BUILD SCALAR_BUILD   (the spectrum programs alone, of
 #        two builds made already, e.g. of another tree to compare with; builds nothing)
@@ -59,6 +60,16 @@ for program in crab_spectrum pulsar_spectrum phone_spectrum; do
     done
     printf '%-16s %9s %9s %12s %7s  %s\n' "$program" "$plain" "$scalar" "$vector" \
         "$(awk -v a="$plain" -v b="$vector" 'BEGIN { printf "%.1f", a / b }')" "$same"
+done
+echo
+echo "At scale: Crab.dat's values on ten times the samples (--repeat 10), the frequencies"
+echo "(--steps 10) and both, by the cost model's choice and by the recurrence alone, every line"
+echo "compared; the plain loop's time estimated from every 97th line (bench/spectrum_tiers):"
+printf '%9s %7s %10s %12s %9s %8s %8s  %s\n' samples lines "chosen s" "recurrence s" "plain s" \
+    plain/ rec./ output
+for scale in "" "--repeat 10" "--steps 10" "--repeat 10 --steps 10"; do
+    # shellcheck disable=SC2086
+    (cd "$work/release" && "$release_dir/bench/spectrum_tiers" $scale) || status=1
 done
 echo
 echo "Transform cost per sample and frequency on each path:"

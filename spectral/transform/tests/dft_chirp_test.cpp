@@ -52,6 +52,14 @@ TEST(DoubleDouble, ReducedPhasesGiveThePhasorWithinItsBound)
     }
 }
 
+// Lines between those checked against the long-double sum (software
+// arithmetic on some processors, slow under an emulator).
+#ifdef SUITE_EMULATED
+constexpr int line_stride = 1009;
+#else
+constexpr int line_stride = 101;
+#endif
+
 double noise(int i)
 {
     unsigned state = 777u + 2654435761u * static_cast<unsigned>(i);
@@ -121,7 +129,7 @@ TEST(DftChirp, FindsTheTimeGridAndStaysWithinItsBoundOfTheExactSum)
         double sum_abs_y = 0.0;
         for (double v : y)
             sum_abs_y += std::fabs(v);
-        for (int k = 0; k < count; k += 37) {
+        for (int k = 0; k < count; k += line_stride) {
             const double w = two_pi * f[k];
             long double re = 0.0, im = 0.0;
             for (int i = 0; i < n; ++i) {
