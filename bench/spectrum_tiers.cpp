@@ -1,6 +1,6 @@
 // The spectrum's paths at scale, in one run: a series built from a light
 // curve (its values repeated --repeat times, at times j / --rate printed to
-// ten digits as the sample files hold them) on a grid --steps times finer
+// ten digits as the sample files hold them, plus --offset) on a grid --steps times finer
 // than the one given, computed by the cost model's choice and by the
 // recurrence alone, each timed and every printed line compared; then every
 // --every-th line by the scalar loop, compared and timed, its time scaled to
@@ -23,6 +23,7 @@ const char* input_name = "Crab.dat";
 long samples = 148282;
 double rate = 30000.0;
 long repeat = 1;
+double offset = 0.0;
 double first_frequency = 1.0;
 double frequency_limit = 1000.0;
 double frequency_step = 0.1;
@@ -33,6 +34,7 @@ const Options options = {
     {"samples", &samples, "", "time-value pairs read", pair_count(2)},
     {"rate", &rate, "per s", "samples per second of the series built", positive},
     {"repeat", &repeat, "", "times the values are repeated", between(1, 100)},
+    {"offset", &offset, "s", "added to every time"},
     {"from", &first_frequency, "Hz", "first frequency of the grid"},
     {"to", &frequency_limit, "Hz", "end of the grid, itself left out"},
     {"step", &frequency_step, "Hz", "step of the frequency grid, before --steps", positive},
@@ -69,7 +71,7 @@ int main(int argc, char** argv)
     for (long j = 0; j < n; ++j) {
         char text[32];
         std::snprintf(text, sizeof text, "%.10g", j / rate);
-        s.t.push_back(std::strtod(text, nullptr));
+        s.t.push_back(offset + std::strtod(text, nullptr));
         s.y.push_back(curve.y[j % curve.y.size()]);
     }
     remove_mean(s.y);

@@ -3,14 +3,18 @@
 // cosine evaluated by the maths library's vector functions, each sum added in
 // sample order as dft adds it, and for the bound, every `chunk` samples, the
 // magnitude of each partial sum, added up as chunk length times the mean of
-// its magnitudes at the chunk's ends. Ops as there, with abs.
+// its magnitudes at the chunk's ends. With reduce, the phases are reduced to
+// one turn before the vector sine and cosine (vector_reduction.h), and the
+// reduction's low part turns the phasor to first order. Ops as there, with
+// abs.
 #pragma once
 
 #include "spectral/transform/dft_constants.h"
+#include "spectral/transform/vector_reduction.h"
 
 namespace {
 
-template <class O>
+template <class O, bool reduce>
 inline void direct_sums(const double* t, const double* y, int n, const double* f, int chunk, double* re,
                         double* im, double* partial_re, double* partial_im)
 {
@@ -23,9 +27,20 @@ inline void direct_sums(const double* t, const double* y, int n, const double* f
         const int end = first + chunk < n ? first + chunk : n;
         for (int i = first; i < end; ++i) {
             const V phase = O::mul(O::broadcast(t[i]), w);
+            V c, s;
+            if constexpr (reduce) {
+                V r, low;
+                reduce_turns<O>(phase, O::broadcast(0.0), r, low);
+                const V cr = O::cos(r), sr = O::sin(r);
+                c = O::fnma(sr, low, cr);
+                s = O::fma(cr, low, sr);
+            } else {
+                c = O::cos(phase);
+                s = O::sin(phase);
+            }
             const V yi = O::broadcast(y[i]);
-            sum_re = O::add(sum_re, O::mul(O::mul(yi, O::cos(phase)), dt));
-            sum_im = O::add(sum_im, O::mul(O::mul(yi, O::sin(phase)), dt));
+            sum_re = O::add(sum_re, O::mul(O::mul(yi, c), dt));
+            sum_im = O::add(sum_im, O::mul(O::mul(yi, s), dt));
         }
         const V half = O::broadcast(0.5 * (end - first));
         const V after_re = O::abs(sum_re), after_im = O::abs(sum_im);

@@ -41,9 +41,12 @@ void recurrence_sums_avx2(const RecurrenceGrid& grid, const double* t, const dou
 }
 
 void direct_sums_avx2(const double* t, const double* y, int n, const double* f, int chunk,
-                      double* re, double* im, double* partial_re, double* partial_im)
+                      bool reduce, double* re, double* im, double* partial_re, double* partial_im)
 {
-    direct_sums<Avx2>(t, y, n, f, chunk, re, im, partial_re, partial_im);
+    if (reduce)
+        direct_sums<Avx2, true>(t, y, n, f, chunk, re, im, partial_re, partial_im);
+    else
+        direct_sums<Avx2, false>(t, y, n, f, chunk, re, im, partial_re, partial_im);
 }
 
 void rounded_phase_sums_avx2(const RoundedPhaseSeries& series, const double* f,

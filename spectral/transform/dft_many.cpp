@@ -25,6 +25,9 @@ constexpr bool vector_kernels = false;
 #endif
 
 using dft_constants::unit_roundoff;
+// The direct path reduces phases to one turn up to this magnitude, where a
+// whole number of turns is still exact.
+constexpr double largest_reduced_phase = 0x1p52;
 
 enum class Path { scalar, avx2, avx512 };
 
@@ -72,7 +75,7 @@ void dft_many_direct(const double* t, const double* y, int n, const double* f, i
                      std::complex<double>* result, double* error)
 {
     int lanes = path == Path::avx512 ? 8 : path == Path::avx2 ? 4 : 1;
-    double sum_abs_y_dt = 0.0;
+    double sum_abs_y_dt = 0.0, largest_phase = 0.0;
     if (lanes > 1) {
         double sum_abs_y = 0.0, largest_t = 0.0, largest_f = 0.0;
         for (int i = 0; i < n; ++i) {
@@ -82,10 +85,10 @@ void dft_many_direct(const double* t, const double* y, int n, const double* f, i
         for (int k = 0; k < count; ++k)
             largest_f = std::max(largest_f, std::fabs(f[k]));
         sum_abs_y_dt = sum_abs_y * std::fabs(t[1] - t[0]) * (1.0 + n * unit_roundoff * 2.0);
-        // Where the vector functions would fall back to scalar code, or
-        // nothing is finite, the scalar loop is faster and exact.
-        if (!(largest_t * (two_pi * largest_f) <= dft_constants::vector_trig_fast_phase) ||
-            !std::isfinite(sum_abs_y_dt))
+        largest_phase = largest_t * (two_pi * largest_f) * (1.0 + 2.0 * unit_roundoff);
+        // Phases beyond the reduction's reach, or nothing finite: the scalar
+        // loop.
+        if (!(largest_phase <= largest_reduced_phase) || !std::isfinite(sum_abs_y_dt))
             lanes = 1;
     }
     int k = 0;
@@ -98,7 +101,7 @@ void dft_many_direct(const double* t, const double* y, int n, const double* f, i
             double ek[8];
             for (int j = 0; j < lanes; ++j)
                 fk[j] = f[std::min(k + j, count - 1)];
-            dft_direct(lanes, t, y, n, fk, sum_abs_y_dt, rk, ek);
+            dft_direct(lanes, t, y, n, fk, sum_abs_y_dt, largest_phase, rk, ek);
             for (int j = 0; j < lanes && k + j < count; ++j) {
                 result[k + j] = rk[j];
                 error[k + j] = ek[j];

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "spectral/transform/dft_constants.h"
+#include "spectral/transform/vector_reduction.h"
 
 namespace {
 
@@ -26,9 +27,10 @@ constexpr int chunk = 64;
 // partial sums' magnitudes is at most the kernel's chunk sums plus, within
 // each chunk, half the chunk's sum of |y dt| (within_chunks); the scalar
 // path's lie within the terms' differences of them.
-double direct_sum_bound(double sum_abs_y_dt, double within_chunks, int n, double dt, double partials)
+double direct_sum_bound(double sum_abs_y_dt, double within_chunks, int n, double dt, double partials,
+                        double phase_error)
 {
-    const double terms = sum_abs_y_dt * (trig_error + 4.0 * unit_roundoff) +
+    const double terms = sum_abs_y_dt * (trig_error + 4.0 * unit_roundoff + phase_error) +
                          dft_constants::underflow_allowance(n, dt);
     const double additions =
         2.0 * unit_roundoff * (partials * (1.0 + 4.0 * unit_roundoff) + within_chunks + n * terms);
@@ -38,11 +40,13 @@ double direct_sum_bound(double sum_abs_y_dt, double within_chunks, int n, double
 // The scaling by inv_sqrt_two_pi rounds relatively on both paths, or by half a
 // quantum each below the normal range.
 void finish(double re, double im, double partial_re, double partial_im, double sum_abs_y_dt,
-            double within_chunks, int n, double dt, std::complex<double>* result, double* error)
+            double within_chunks, int n, double dt, double phase_error, std::complex<double>* result,
+            double* error)
 {
     *result = {inv_sqrt_two_pi * re, inv_sqrt_two_pi * im};
-    const double bound = std::max(direct_sum_bound(sum_abs_y_dt, within_chunks, n, dt, partial_re),
-                                  direct_sum_bound(sum_abs_y_dt, within_chunks, n, dt, partial_im));
+    const double bound =
+        std::max(direct_sum_bound(sum_abs_y_dt, within_chunks, n, dt, partial_re, phase_error),
+                 direct_sum_bound(sum_abs_y_dt, within_chunks, n, dt, partial_im, phase_error));
     *error = inv_sqrt_two_pi * bound * (1.0 + 4.0 * unit_roundoff) +
              4.0 * unit_roundoff * std::max(std::fabs(result->real()), std::fabs(result->imag())) +
              DBL_TRUE_MIN;
@@ -61,8 +65,15 @@ int x86_vector_lanes()
 }
 
 void dft_direct(int lanes, const double* t, const double* y, int n, const double* f,
-                double sum_abs_y_dt, std::complex<double>* result, double* error)
+                double sum_abs_y_dt, double largest_phase, std::complex<double>* result,
+                double* error)
 {
+    // The reduction's loss and the first-order turn by its low part (whose
+    // square is below 1e-31), on the trig error's scale.
+    const bool reduce = largest_phase > dft_constants::vector_trig_fast_phase;
+    const double phase_error = reduce ? reduction_error * largest_phase + unit_roundoff * unit_roundoff * 4.0 +
+                                            2.0 * unit_roundoff * trig_error
+                                      : 0.0;
     // Each term's magnitude is at most |y dt| (1 + trig_error), and twice
     // that rounded.
     const double dt = t[1] - t[0];
@@ -77,10 +88,10 @@ void dft_direct(int lanes, const double* t, const double* y, int n, const double
     within_chunks *= std::fabs(dt) * (1.0 + trig_error) * (1.0 + 4.0 * unit_roundoff * (n + 2));
     double re[8], im[8], partial_re[8], partial_im[8];
     if (lanes == 8)
-        direct_sums_avx512(t, y, n, f, chunk, re, im, partial_re, partial_im);
+        direct_sums_avx512(t, y, n, f, chunk, reduce, re, im, partial_re, partial_im);
     else
-        direct_sums_avx2(t, y, n, f, chunk, re, im, partial_re, partial_im);
+        direct_sums_avx2(t, y, n, f, chunk, reduce, re, im, partial_re, partial_im);
     for (int k = 0; k < lanes; ++k)
         finish(re[k], im[k], partial_re[k], partial_im[k], sum_abs_y_dt, within_chunks, n, dt,
-               result + k, error + k);
+               phase_error, result + k, error + k);
 }

@@ -13,16 +13,20 @@ int x86_vector_lanes();
 // each sum added in sample order as dft adds it. sum_abs_y_dt bounds the sum
 // of |y[i] dt| as the scalar path adds it; error[k] bounds how far either part
 // of result[k] may lie from dft(t, y, n, f[k]).
+// Phases up to largest_phase in magnitude: beyond 2^23 they are reduced to
+// one turn before the vector sine and cosine.
 void dft_direct(int lanes, const double* t, const double* y, int n, const double* f,
-                double sum_abs_y_dt, std::complex<double>* result, double* error);
+                double sum_abs_y_dt, double largest_phase, std::complex<double>* result,
+                double* error);
 
 // Its kernels, one source per instruction set (dft_kernels_*.cpp): per lane
 // the two sums and, over chunks of samples, chunk length times the mean of
-// the magnitudes of each partial sum at the chunk's ends.
+// the magnitudes of each partial sum at the chunk's ends; with reduce, the
+// phases reduced to one turn first.
 void direct_sums_avx512(const double* t, const double* y, int n, const double* f, int chunk,
-                        double* re, double* im, double* partial_re, double* partial_im);
+                        bool reduce, double* re, double* im, double* partial_re, double* partial_im);
 void direct_sums_avx2(const double* t, const double* y, int n, const double* f, int chunk,
-                      double* re, double* im, double* partial_re, double* partial_im);
+                      bool reduce, double* re, double* im, double* partial_re, double* partial_im);
 
 // A series on a uniform grid of times for the rounded-phase kernel: values,
 // times and their remainders delta off the grid t0 + m h, and the samples

@@ -41,7 +41,11 @@ using dft_constants::unit_roundoff;
 using dft_constants::vector_trig_error;
 constexpr int anchor_every = 128;    // blocks between anchors
 constexpr int window = 64;           // samples between checkpoints of the sums
-constexpr double largest_eps = 1e-6; // beyond, the phases are too large to be worth it
+// Turns by eps to first order up to this eps, beyond it to third (times far
+// from 0), and none beyond the second, where the bound is too wide to be
+// worth it.
+constexpr double largest_first_order_eps = 1e-6;
+constexpr double largest_eps = 4e-3;
 
 struct Layout {
     std::vector<int> segment_block;
@@ -49,7 +53,7 @@ struct Layout {
     std::vector<double> w, g;
     std::vector<int> position;       // slot of each frequency in the blocks
     std::vector<int> steps;          // steps since its anchor
-    double largest_w = 0.0, largest_g = 0.0;
+    double largest_w = 0.0, largest_g = 0.0, largest_omega = 0.0;
 };
 
 // The rounding error of s = fl(a + b), exactly (Knuth's two-sum).
@@ -108,22 +112,37 @@ Layout lay_out(int lanes, const double* f, int count)
     }
     l.segment_block.push_back(static_cast<int>(l.w.size()) / lanes);
     for (double omega : l.segment_omega)
-        l.largest_w = std::max(l.largest_w, std::fabs(omega));
+        l.largest_omega = std::max(l.largest_omega, std::fabs(omega));
     return l;
 }
 
 // The error, per unit of |y dt|, of one term of a frequency m steps from its
 // anchor, with eps at most largest_eps and remainders t w - fl(t w) at most
-// rest, against dft's term.
-double term_error(int m, double eps, double rest)
+// rest (t omega - fl(t omega) at most step_rest for the step), against dft's
+// term. A turn by x to first order leaves x^2 / 2 and
+// three roundings of size x or 1; to third, x^4 / 24 and, with x^2 and the
+// two coefficients rounded, at most 6u and 3u x, its factors at most
+// 1 + x^2 in modulus.
+double term_error(int m, double eps, double rest, double step_rest, int order)
 {
     const double u = unit_roundoff;
+    auto dropped = [order](double x) { return order == 1 ? x * x / 2.0 : x * x * x * x / 24.0 * (1.0 + x); };
+    auto rounding = [order, u](double x) { return order == 1 ? 3.0 * u * x : 6.0 * u + 3.0 * u * x; };
+    const double growth_of = order == 1 ? 1.0 : 1.0 + eps * eps;
     // An anchor or step phasor turned onto t w: trig error, the turn's
-    // remainder and rounding, each part.
-    const double phasor = vector_trig_error * (1.0 + rest) + rest * rest / 2.0 + u * (1.0 + rest + vector_trig_error);
-    // Modulus of the chain's error after m complex products.
-    const double chain = std::sqrt(2.0) * (phasor + m * (phasor + 2.0 * u)) * (1.0 + 1e-4);
-    const double turned = chain * (1.0 + eps) + 3.0 * u * eps + eps * eps / 2.0 + u * (1.0 + eps) * (1.0 + chain);
+    // remainder and rounding, each part. Order 3 reduces t w to one turn
+    // first: the low part's roundings and 2 pi's dropped third part, about
+    // 1e-30 |t w| = 1e-14 of the remainder.
+    auto phasor = [&](double x) {
+        const double reduction = order == 1 ? 0.0 : 1e-14 * x + vector_trig_error * u;
+        return vector_trig_error * (1.0 + x) * growth_of + dropped(x) + rounding(x) +
+               u * (1.0 + x + vector_trig_error) + reduction;
+    };
+    // Modulus of the chain's error after m complex products by the step.
+    const double step = phasor(step_rest);
+    const double chain = std::sqrt(2.0) * (phasor(rest) + m * (step + 2.0 * u)) * (1.0 + 1e-4);
+    const double turned = chain * (1.0 + eps) * growth_of + rounding(eps) + dropped(eps) +
+                          u * (1.0 + eps) * (1.0 + chain);
     return (turned + scalar_trig_error + 4.0 * u * (1.0 + turned)) * (1.0 + 1e-3);
 }
 
@@ -148,17 +167,20 @@ bool dft_many_recurrence(int lanes, const double* t, const double* y, int n, con
 
     const Layout l = lay_out(lanes, f, count);
     const double rest = u * largest_t * l.largest_w * (1.0 + 4.0 * u);
+    const double step_rest = u * largest_t * l.largest_omega * (1.0 + 4.0 * u);
     const double eps = (rest + largest_t * l.largest_g) * 1.01;
     if (!(eps <= largest_eps))
         return false;
 
+    const int order = eps <= largest_first_order_eps ? 1 : 3;
     const RecurrenceGrid grid{lanes,
                               anchor_every,
                               static_cast<int>(l.segment_omega.size()),
                               l.segment_block.data(),
                               l.segment_omega.data(),
                               l.w.data(),
-                              l.g.data()};
+                              l.g.data(),
+                              order};
     const size_t slots = l.w.size();
     std::vector<double> re(slots, 0.0), im(slots, 0.0), start_re(slots, 0.0), start_im(slots, 0.0);
     // Sum over windows of the window's length times its sum of |y dt|.
@@ -181,7 +203,7 @@ bool dft_many_recurrence(int lanes, const double* t, const double* y, int n, con
 
     std::vector<double> errors(anchor_every);
     for (int m = 0; m < anchor_every; ++m)
-        errors[m] = term_error(m, eps, rest) * sum_abs_y_dt;
+        errors[m] = term_error(m, eps, rest, step_rest, order) * sum_abs_y_dt;
     const double tracked = 1.01;   // the window's roundings and terms' magnitudes above |y dt|
     const double spread = 1.0 / (1.0 - n * u);
     const double underflow = dft_constants::underflow_allowance(n, dt);

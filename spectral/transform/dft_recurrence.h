@@ -23,6 +23,7 @@ struct RecurrenceGrid {
     const double* segment_omega;     // 2 pi times lanes steps, rounded
     const double* w;                 // lane frequency 2 pi f rounded as dft rounds it
     const double* g;                 // w less the chain's frequency (anchor w + m omega)
+    int turn_order;                  // 1 or 3: the order of the turns by eps
 };
 
 // Adds the terms of the samples (t[i], y[i]), i < n, to the sums re[], im[]
