@@ -350,7 +350,7 @@ if [ -x "$exactness_tool" ]; then
     exactness_table() { "$exactness_tool" "${exactness_grid[@]}"; }
     study exactness_table accuracy_exactness \
         "Every line of crab_spectrum's grid from 1 to 100 Hz on the sample data: the transform's rigorous bound on the distance of its coefficients from the scalar loop's (line), and their measured distance from a run of the scalar loop (points; a distance of 0 is not drawn). A line whose bound could change a printed digit is recomputed by the scalar loop (marked at the top), so every printed digit is the scalar loop's. The bound holds on every line and lies orders of magnitude above the distance: it sums worst cases of every rounding."
-    accuracy_row accuracy_exactness 1 "spectrum exactness" "vector and recurrence paths, each line's bound" "largest measured distance over bound, $(sed -n 2p accuracy_exactness.slopes 2>/dev/null) of $(sed -n 3p accuracy_exactness.slopes 2>/dev/null) lines recomputed" "crab grid 1 to 100 Hz" "below 1 (every bound holds)"
+    accuracy_row accuracy_exactness 1 "spectrum exactness" "chirp transform and vector paths, each line's bound" "largest measured distance over bound, $(sed -n 2p accuracy_exactness.slopes 2>/dev/null) of $(sed -n 3p accuracy_exactness.slopes 2>/dev/null) lines recomputed" "crab grid 1 to 100 Hz" "below 1 (every bound holds)"
 else
     section_note accuracy "The spectrum's exactness study was skipped: $exactness_tool is not built here."
 fi

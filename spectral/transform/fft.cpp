@@ -30,6 +30,7 @@
 #include <stdexcept>
 
 #include "common/constants.h"
+#include "spectral/transform/double_double.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ constexpr int cache_block = 1024;
 
 constexpr double unit_roundoff = 0x1p-53;
 // 2 pi = two_pi + two_pi_tail, within two_pi_tail_error.
-constexpr double two_pi_tail = 0x1.1a62633145c07p-52;
+constexpr double two_pi_tail = double_double::two_pi_mid;
 constexpr double two_pi_tail_error = 6e-33;
 // The maths library's sine and cosine, within 2 ulp, for results below 1.
 constexpr double library_trig_error = 2.0 * unit_roundoff;
