@@ -21,19 +21,22 @@ constexpr int chunk = 64;
 // Bound on |vector sum - scalar sum| for one part of one frequency. Each term
 // (y c) dt can differ by |y dt| times the trig error plus the rounding of its
 // two products on both paths (below the normal range on a fixed grid
-// instead, the underflow allowance); each of the n additions can then round
-// differently, by at most the unit roundoff of the partial sum on each path
-// (additions below the normal range are exact). The sum of the vector path's
-// partial sums' magnitudes is at most the kernel's chunk sums plus, within
-// each chunk, half the chunk's sum of |y dt| (within_chunks); the scalar
-// path's lie within the terms' differences of them.
+// instead, the underflow allowance). The vector path's sum is its terms'
+// exact sum but for the roundings of its kept roundings (u^2 of its partial
+// sums) and the last addition; the scalar path's additions each round by at
+// most u of its partial sum (additions below the normal range are exact).
+// The sum of the vector path's partial sums' magnitudes is at most the
+// kernel's chunk sums plus, within each chunk, half the chunk's sum of
+// |y dt| (within_chunks); the scalar path's lie within the terms'
+// differences of them.
 double direct_sum_bound(double sum_abs_y_dt, double within_chunks, int n, double dt, double partials,
                         double phase_error)
 {
-    const double terms = sum_abs_y_dt * (trig_error + 4.0 * unit_roundoff + phase_error) +
+    const double u = unit_roundoff;
+    const double terms = sum_abs_y_dt * (trig_error + 4.0 * u + phase_error) +
                          dft_constants::underflow_allowance(n, dt);
-    const double additions =
-        2.0 * unit_roundoff * (partials * (1.0 + 4.0 * unit_roundoff) + within_chunks + n * terms);
+    const double vector_partials = partials * (1.0 + 4.0 * u) + within_chunks;
+    const double additions = u * (vector_partials + n * terms) * 1.01 + 4.0 * u * u * n * vector_partials;
     return (terms + additions) * 1.01;
 }
 
