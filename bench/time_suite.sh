@@ -62,12 +62,13 @@ for program in crab_spectrum pulsar_spectrum phone_spectrum; do
         "$(awk -v a="$plain" -v b="$vector" 'BEGIN { printf "%.1f", a / b }')" "$same"
 done
 echo
-echo "At scale: Crab.dat's values on ten times the samples (--repeat 10), the frequencies"
-echo "(--steps 10) and both, by the cost model's choice and by the recurrence alone, every line"
-echo "compared; the plain loop's time estimated from every 97th line (bench/spectrum_tiers):"
+echo "At scale: Crab.dat's values on ten times the samples (over ten times the span, then at"
+echo "ten times the rate), ten times the frequencies and both, by the cost model's choice and by"
+echo "the recurrence alone, every line compared; the plain loop's time estimated from every 97th"
+echo "line (bench/spectrum_tiers):"
 printf '%9s %7s %10s %12s %9s %8s %8s  %s\n' samples lines "chosen s" "recurrence s" "plain s" \
     plain/ rec./ output
-for scale in "" "--repeat 10" "--steps 10" "--repeat 10 --steps 10"; do
+for scale in "" "--repeat 10" "--repeat 10 --rate 300000" "--steps 10" "--repeat 10 --steps 10"; do
     # shellcheck disable=SC2086
     (cd "$work/release" && "$release_dir/bench/spectrum_tiers" $scale) || status=1
 done
