@@ -22,8 +22,9 @@ UniformTimes uniform_times(const double* t, int n);
 // The shape of the computation for a series and a grid, and whether it fits:
 // times that rise on a uniform grid t0 + m h up to small remainders (gaps are
 // grid points without a sample), frequencies close to a straight line, every
-// number well inside the normal range. blocks transforms of fft_points
-// points each, four a block; 0 blocks where the model does not fit.
+// number well inside the normal range: blocks of grid points, each four
+// convolutions by transforms of fft_points points; 0 blocks where the model
+// does not fit.
 struct ChirpShape {
     int blocks = 0;
     int fft_points = 0;
