@@ -3,6 +3,8 @@
 
 #include <complex>
 
+#include "spectral/transform/dft_chirp.h"
+
 // Continuous Fourier integral of the series (t[i], y[i]), i < n, at frequency f
 // (cycles per unit of t), by the direct sum of y e^{+i 2 pi f t} dt, scaled by
 // 1/sqrt(2 pi). The step dt is t[1] - t[0]; n must be at least 2.
@@ -24,11 +26,13 @@ void dft_many_direct(const double* t, const double* y, int n, const double* f, i
 
 // The same from the exact sums: exact[k] within exact_error[k] of
 // inv_sqrt_two_pi dt sum y e^{i t w}, w = 2 pi f[k] as dft rounds it (the
-// chirp transform's). One vector pass over the samples for several
-// frequencies turns them to the scalar loop's rounded phases. error[k] is
+// chirp transform's, whose grid of times the pass takes). One vector pass
+// over the samples for several frequencies turns them to the scalar loop's
+// rounded phases. error[k] is
 // infinite where this processor has no vector path or the phases are too
 // large.
-void dft_many_rounded_phase(const double* t, const double* y, int n, const double* f, int count,
+void dft_many_rounded_phase(const UniformTimes& times, const double* t, const double* y, int n,
+                            const double* f, int count,
                             const std::complex<double>* exact, const double* exact_error,
                             std::complex<double>* result, double* error);
 

@@ -27,7 +27,7 @@
 //   products, and its additions, u times the sum of its partial sums'
 //   magnitudes, bounded within each block from the partial sums at the
 //   block's ends and the block's sum of |y|.
-// Every number involved lies well inside the normal range (chirp_shape), so
+// Every number involved lies well inside the normal range (fit_chirp_model), so
 // each rounding is relative.
 #include "spectral/transform/dft_chirp.h"
 
@@ -44,7 +44,9 @@
 namespace {
 
 using dft_constants::inv_sqrt_two_pi;
-using dft_constants::scalar_trig_error;
+using dft_constants::rounded_up;
+using dft_constants::rounding_gamma;
+using dft_constants::scalar_term_error;
 using dft_constants::unit_roundoff;
 namespace dd = double_double;
 
@@ -62,12 +64,6 @@ constexpr double negligible_remainder = 0x1p-100;
 constexpr double largest_phase = 0x1p58;
 constexpr int least_log2_points = 12, most_log2_points = 24;
 
-struct FrequencyLine {
-    double omega0 = 0.0, omega = 0.0;
-    std::vector<double> eta;
-    double largest_eta = 0.0, eta_error = 0.0;
-};
-
 bool inside(double v)
 {
     return std::fabs(v) >= least_magnitude && std::fabs(v) <= largest_magnitude;
@@ -75,9 +71,13 @@ bool inside(double v)
 
 // The straight line through the first and last frequency and each
 // frequency's distance from it, or none (an empty eta).
-FrequencyLine fit_frequency_line(const double* w, int count)
+FrequencyLine fit_frequency_line(const double* f, int count)
 {
     FrequencyLine l;
+    l.w.resize(count);
+    for (int k = 0; k < count; ++k)
+        l.w[k] = two_pi * f[k];
+    const std::vector<double>& w = l.w;
     if (count < 2)
         return l;
     l.omega0 = w[0];
@@ -110,28 +110,22 @@ int choose_log2_points(int points, int count)
     return (1 << p) >= count + 1 ? p : 0;
 }
 
-struct Model {
-    UniformTimes time;
-    FrequencyLine frequency;
-    ChirpShape shape;
-    int block_points = 0;     // grid points a block
-    double largest_w = 0.0;
-};
+}  // namespace
 
-Model fit_model(const double* t, const double* y, int n, const double* w, int count)
+ChirpModel fit_chirp_model(const double* t, const double* y, int n, const double* f, int count)
 {
-    Model model;
+    ChirpModel model;
     for (int i = 0; i < n; ++i)
         if (y[i] != 0.0 && !inside(y[i]))
             return model;
     model.time = uniform_times(t, n);
     if (model.time.points == 0)
         return model;
-    model.frequency = fit_frequency_line(w, count);
+    model.frequency = fit_frequency_line(f, count);
     if (model.frequency.eta.empty())
         return model;
     for (int k = 0; k < count; ++k)
-        model.largest_w = std::max(model.largest_w, std::fabs(w[k]));
+        model.largest_w = std::max(model.largest_w, std::fabs(model.frequency.w[k]));
     const UniformTimes& g = model.time;
     const double grid_span = g.points * g.h;
     if (!inside(g.h) || !inside(model.largest_w) || !inside(t[1] - t[0]) ||
@@ -149,23 +143,14 @@ Model fit_model(const double* t, const double* y, int n, const double* w, int co
         theta * static_cast<double>(points) * points;
     if (!(largest < largest_phase))
         return model;
+    model.largest_phase = largest;
     model.block_points = points - count + 1;
-    model.shape.fft_points = points;
-    model.shape.blocks = (g.points + model.block_points - 1) / model.block_points;
+    model.fft_points = points;
+    model.blocks = (g.points + model.block_points - 1) / model.block_points;
     return model;
 }
 
-double rounding_gamma(int k)
-{
-    return k * u / (1.0 - k * u);
-}
-
-// The sum of |a|, rounded up: a sum of n positive terms lies within
-// rounding_gamma(n) of the one computed.
-double rounded_up(double sum, int n)
-{
-    return sum * (1.0 + 2.0 * rounding_gamma(n + 2));
-}
+namespace {
 
 struct Spectrum {
     std::vector<double> re, im;
@@ -210,23 +195,16 @@ UniformTimes uniform_times(const double* t, int n)
     return g;
 }
 
-ChirpShape chirp_shape(const double* t, const double* y, int n, const double* w, int count)
-{
-    return fit_model(t, y, n, w, count).shape;
-}
-
-bool dft_chirp(const double* t, const double* y, int n, const double* f, int count,
+bool dft_chirp(const ChirpModel& model, const double* t, const double* y, int n,
                std::complex<double>* result, double* error, double* exact_error)
 {
-    std::vector<double> w(count);
-    for (int k = 0; k < count; ++k)
-        w[k] = two_pi * f[k];
-    const Model model = fit_model(t, y, n, w.data(), count);
-    if (model.shape.blocks == 0)
+    if (model.blocks == 0)
         return false;
+    const int count = static_cast<int>(model.frequency.w.size());
     const UniformTimes& g = model.time;
     const FrequencyLine& line = model.frequency;
-    const int points = model.shape.fft_points;
+    const std::vector<double>& w = line.w;
+    const int points = model.fft_points;
     const int block = model.block_points;
     const int log2_points = static_cast<int>(std::lround(std::log2(points)));
     const int centre = g.points / 2;
@@ -236,11 +214,7 @@ bool dft_chirp(const double* t, const double* y, int n, const double* f, int cou
 
     // Each phase's computation and reduction, and its phasor, on the
     // largest phase of the model.
-    const double largest = std::fabs(g.t0) * model.largest_w +
-                           2.0 * g.points * g.h *
-                               (std::fabs(line.omega0) + count * std::fabs(line.omega)) +
-                           std::fabs(theta.hi) * static_cast<double>(points) * points;
-    const double phase_error = 8.0 * dd::relative_error * (largest + 8.0);
+    const double phase_error = 8.0 * dd::relative_error * (model.largest_phase + 8.0);
     // A phasor's distance from the exact one, in modulus.
     const double mu = 2.0 * dd::phasor_error + phase_error;
 
@@ -301,7 +275,7 @@ bool dft_chirp(const double* t, const double* y, int n, const double* f, int cou
         s.im.resize(count);
     }
     int first = 0;
-    for (int b = 0; b < model.shape.blocks; ++b) {
+    for (int b = 0; b < model.blocks; ++b) {
         const int b0 = b * block;
         int end = first;
         while (end < n && g.m[end] < b0 + block)
@@ -385,7 +359,6 @@ bool dft_chirp(const double* t, const double* y, int n, const double* f, int cou
     }
 
     const double dt = t[1] - t[0];
-    const double terms_per_y = scalar_trig_error + rounding_gamma(2) * (1.0 + scalar_trig_error);
     for (int k = 0; k < count; ++k) {
         const double aw = std::fabs(w[k]);
         // e^{i eps}'s dropped terms, and the model's own rounding (delta,
@@ -397,7 +370,7 @@ bool dft_chirp(const double* t, const double* y, int n, const double* f, int cou
                                4.0 * u * centre * g.h * std::fabs(line.eta[k]);
         const double fast = sum_error[k] + sum_abs_y * dropped * (1.0 + 8.0 * u);
         // The scalar loop: its terms, then its additions.
-        const double terms = u * (1.0 + u) * aw * sum_abs_yt * (1.0 + 4.0 * u) + terms_per_y * sum_abs_y;
+        const double terms = u * (1.0 + u) * aw * sum_abs_yt * (1.0 + 4.0 * u) + scalar_term_error * sum_abs_y;
         const double partials = partial_sums[k] * (1.0 + 4.0 * u) + within_blocks +
                                 static_cast<double>(n) * (fast + terms);
         const double additions = u * partials / (1.0 - n * u);

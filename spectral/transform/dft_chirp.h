@@ -19,25 +19,36 @@ struct UniformTimes {
 };
 UniformTimes uniform_times(const double* t, int n);
 
-// The shape of the computation for a series and a grid, and whether it fits:
-// times that rise on a uniform grid t0 + m h up to small remainders (gaps are
-// grid points without a sample), frequencies close to a straight line, every
-// number well inside the normal range: blocks of grid points, each four
-// convolutions by transforms of fft_points points; 0 blocks where the model
-// does not fit.
-struct ChirpShape {
-    int blocks = 0;
-    int fft_points = 0;
+// Frequencies 2 pi f[k] as dft rounds them, w[k] = omega0 + k omega + eta[k],
+// eta[k] within eta_error of the exact distance, at most largest_eta.
+struct FrequencyLine {
+    std::vector<double> w;
+    double omega0 = 0.0, omega = 0.0;
+    std::vector<double> eta;
+    double largest_eta = 0.0, eta_error = 0.0;
 };
 
-// w[k] = 2 pi f[k] as dft rounds it.
-ChirpShape chirp_shape(const double* t, const double* y, int n, const double* w, int count);
+// The chirp transform's model of a series and a grid, and whether it fits:
+// times that rise on a uniform grid up to small remainders (gaps are grid
+// points without a sample), frequencies close to a straight line, every
+// number well inside the normal range. The transform takes blocks of
+// block_points grid points, each four convolutions by FFTs of fft_points
+// points; 0 blocks where the model does not fit.
+struct ChirpModel {
+    UniformTimes time;
+    FrequencyLine frequency;
+    int blocks = 0, fft_points = 0, block_points = 0;
+    double largest_w = 0.0;
+    double largest_phase = 0.0;   // bounds every phase the transform reduces
+};
+ChirpModel fit_chirp_model(const double* t, const double* y, int n, const double* f, int count);
 
-// dft(t, y, n, f[k]) for every k, with error[k] bounding how far either part
-// may lie from it: the chirp transform's own error and the scalar loop's
-// distance from the exact sum together. Where exact_error is given,
-// exact_error[k] bounds the distance from the exact sum, inv_sqrt_two_pi dt
-// sum y e^{i t w} with w = 2 pi f[k] as dft rounds it, alone. Returns false,
-// having written nothing, where chirp_shape finds no fit.
-bool dft_chirp(const double* t, const double* y, int n, const double* f, int count,
+// dft(t, y, n, f[k]) for every k of the model's grid, with error[k]
+// bounding how far either part may lie from it: the chirp transform's own
+// error and the scalar loop's distance from the exact sum together. Where
+// exact_error is given, exact_error[k] bounds the distance from the exact
+// sum, inv_sqrt_two_pi dt sum y e^{i t w} with w = 2 pi f[k] as dft rounds
+// it, alone. Returns false, having written nothing, where the model does not
+// fit.
+bool dft_chirp(const ChirpModel& model, const double* t, const double* y, int n,
                std::complex<double>* result, double* error, double* exact_error = nullptr);

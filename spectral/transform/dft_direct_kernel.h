@@ -30,9 +30,10 @@ inline void add_exactly(typename O::V& sum, typename O::V& lost, typename O::V x
 }
 
 template <class O, bool reduce>
-inline void direct_sums(const double* t, const double* y, int n, const double* f, int chunk, double* re,
-                        double* im, double* partial_re, double* partial_im)
+inline void direct_sums(const double* t, const double* y, int n, const double* f, double* re, double* im,
+                        double* partial_re, double* partial_im)
 {
+    constexpr int chunk = dft_constants::partial_sum_chunk;
     using V = typename O::V;
     const V w = O::mul(O::broadcast(two_pi), O::load(f));
     const V dt = O::broadcast(t[1] - t[0]);

@@ -25,7 +25,6 @@ struct Avx2 {
     static V cos(V x) { return _ZGVdN4v_cos(x); }
     static V round(V x) { return _mm256_round_pd(x, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC); }
     static V abs(V x) { return _mm256_andnot_pd(_mm256_set1_pd(-0.0), x); }
-    static V max(V a, V b) { return _mm256_max_pd(a, b); }
 };
 
 }  // namespace
@@ -40,18 +39,18 @@ void recurrence_sums_avx2(const RecurrenceGrid& grid, const double* t, const dou
     recurrence_sums<Avx2>(grid, t, y, n, dt, re, im);
 }
 
-void direct_sums_avx2(const double* t, const double* y, int n, const double* f, int chunk,
+void direct_sums_avx2(const double* t, const double* y, int n, const double* f,
                       bool reduce, double* re, double* im, double* partial_re, double* partial_im)
 {
     if (reduce)
-        direct_sums<Avx2, true>(t, y, n, f, chunk, re, im, partial_re, partial_im);
+        direct_sums<Avx2, true>(t, y, n, f, re, im, partial_re, partial_im);
     else
-        direct_sums<Avx2, false>(t, y, n, f, chunk, re, im, partial_re, partial_im);
+        direct_sums<Avx2, false>(t, y, n, f, re, im, partial_re, partial_im);
 }
 
 void rounded_phase_sums_avx2(const RoundedPhaseSeries& series, const double* f,
-                             const double* step_re, const double* step_im, int chunk,
+                             const double* step_re, const double* step_im,
                              RoundedPhaseSums& out)
 {
-    rounded_phase_sums<Avx2>(series, f, step_re, step_im, chunk, out);
+    rounded_phase_sums<Avx2>(series, f, step_re, step_im, out);
 }

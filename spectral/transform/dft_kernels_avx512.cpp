@@ -25,9 +25,6 @@ struct Avx512 {
     static V cos(V x) { return _ZGVeN8v_cos(x); }
     static V round(V x) { return _mm512_maskz_roundscale_pd(0xFF, x, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC); }
     static V abs(V x) { return _mm512_abs_pd(x); }
-    // All lanes kept by a full mask: GCC 12's _mm512_max_pd warns of its own
-    // undefined source operand.
-    static V max(V a, V b) { return _mm512_maskz_max_pd(0xFF, a, b); }
 };
 
 }  // namespace
@@ -42,18 +39,18 @@ void recurrence_sums_avx512(const RecurrenceGrid& grid, const double* t, const d
     recurrence_sums<Avx512>(grid, t, y, n, dt, re, im);
 }
 
-void direct_sums_avx512(const double* t, const double* y, int n, const double* f, int chunk,
+void direct_sums_avx512(const double* t, const double* y, int n, const double* f,
                         bool reduce, double* re, double* im, double* partial_re, double* partial_im)
 {
     if (reduce)
-        direct_sums<Avx512, true>(t, y, n, f, chunk, re, im, partial_re, partial_im);
+        direct_sums<Avx512, true>(t, y, n, f, re, im, partial_re, partial_im);
     else
-        direct_sums<Avx512, false>(t, y, n, f, chunk, re, im, partial_re, partial_im);
+        direct_sums<Avx512, false>(t, y, n, f, re, im, partial_re, partial_im);
 }
 
 void rounded_phase_sums_avx512(const RoundedPhaseSeries& series, const double* f,
-                               const double* step_re, const double* step_im, int chunk,
+                               const double* step_re, const double* step_im,
                                RoundedPhaseSums& out)
 {
-    rounded_phase_sums<Avx512>(series, f, step_re, step_im, chunk, out);
+    rounded_phase_sums<Avx512>(series, f, step_re, step_im, out);
 }

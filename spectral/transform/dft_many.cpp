@@ -91,37 +91,27 @@ void dft_many_direct(const double* t, const double* y, int n, const double* f, i
         if (!(largest_phase <= largest_reduced_phase) || !std::isfinite(sum_abs_y_dt))
             lanes = 1;
     }
-    int k = 0;
-    // Whole blocks of lanes; a last, partial block is padded with its own
-    // last frequency and the padding thrown away.
     if constexpr (vector_kernels) {
-        for (; lanes > 1 && k < count; k += lanes) {
-            double fk[8];
-            std::complex<double> rk[8];
-            double ek[8];
-            for (int j = 0; j < lanes; ++j)
-                fk[j] = f[std::min(k + j, count - 1)];
-            dft_direct(lanes, t, y, n, fk, sum_abs_y_dt, largest_phase, rk, ek);
-            for (int j = 0; j < lanes && k + j < count; ++j) {
-                result[k + j] = rk[j];
-                error[k + j] = ek[j];
-            }
+        if (lanes > 1) {
+            dft_direct(lanes, t, y, n, f, count, sum_abs_y_dt, largest_phase, result, error);
+            return;
         }
     }
-    for (; k < count; ++k) {
+    for (int k = 0; k < count; ++k) {
         result[k] = dft(t, y, n, f[k]);
         error[k] = 0.0;
     }
 }
 
-void dft_many_rounded_phase(const double* t, const double* y, int n, const double* f, int count,
+void dft_many_rounded_phase(const UniformTimes& times, const double* t, const double* y, int n,
+                            const double* f, int count,
                             const std::complex<double>* exact, const double* exact_error,
                             std::complex<double>* result, double* error)
 {
     const int lanes = path == Path::avx512 ? 8 : path == Path::avx2 ? 4 : 1;
     if constexpr (vector_kernels) {
         if (lanes > 1) {
-            dft_rounded_phase(lanes, t, y, n, f, count, exact, exact_error, result, error);
+            dft_rounded_phase(lanes, times, t, y, n, f, count, exact, exact_error, result, error);
             return;
         }
     }

@@ -16,8 +16,6 @@ using dft_constants::unit_roundoff;
 // Error of a vector sine or cosine against the scalar one.
 constexpr double trig_error = dft_constants::vector_trig_error;
 
-constexpr int chunk = 64;
-
 // Bound on |vector sum - scalar sum| for one part of one frequency. Each term
 // (y c) dt can differ by |y dt| times the trig error plus the rounding of its
 // two products on both paths (below the normal range on a fixed grid
@@ -67,7 +65,7 @@ int x86_vector_lanes()
     return 1;
 }
 
-void dft_direct(int lanes, const double* t, const double* y, int n, const double* f,
+void dft_direct(int lanes, const double* t, const double* y, int n, const double* f, int count,
                 double sum_abs_y_dt, double largest_phase, std::complex<double>* result,
                 double* error)
 {
@@ -77,24 +75,22 @@ void dft_direct(int lanes, const double* t, const double* y, int n, const double
     const double phase_error = reduce ? reduction_error * largest_phase + unit_roundoff * unit_roundoff * 4.0 +
                                             2.0 * unit_roundoff * trig_error
                                       : 0.0;
-    // Each term's magnitude is at most |y dt| (1 + trig_error), and twice
-    // that rounded.
+    // Each term's magnitude is at most |y dt| (1 + trig_error).
     const double dt = t[1] - t[0];
-    double within_chunks = 0.0;
-    for (int first = 0; first < n; first += chunk) {
-        const int end = std::min(n, first + chunk);
-        double chunk_abs_y = 0.0;
-        for (int i = first; i < end; ++i)
-            chunk_abs_y += std::fabs(y[i]);
-        within_chunks += 0.5 * (end - first) * chunk_abs_y;
+    const double within_chunks = dft_constants::within_chunks(y, n) * std::fabs(dt) * (1.0 + trig_error) *
+                                 (1.0 + 2.0 * unit_roundoff);
+    // Whole blocks of lanes; a last, partial block is padded with its own
+    // last frequency and the padding thrown away.
+    for (int k0 = 0; k0 < count; k0 += lanes) {
+        double fk[8], re[8], im[8], partial_re[8], partial_im[8];
+        for (int j = 0; j < lanes; ++j)
+            fk[j] = f[std::min(k0 + j, count - 1)];
+        if (lanes == 8)
+            direct_sums_avx512(t, y, n, fk, reduce, re, im, partial_re, partial_im);
+        else
+            direct_sums_avx2(t, y, n, fk, reduce, re, im, partial_re, partial_im);
+        for (int j = 0; j < lanes && k0 + j < count; ++j)
+            finish(re[j], im[j], partial_re[j], partial_im[j], sum_abs_y_dt, within_chunks, n, dt,
+                   phase_error, result + k0 + j, error + k0 + j);
     }
-    within_chunks *= std::fabs(dt) * (1.0 + trig_error) * (1.0 + 4.0 * unit_roundoff * (n + 2));
-    double re[8], im[8], partial_re[8], partial_im[8];
-    if (lanes == 8)
-        direct_sums_avx512(t, y, n, f, chunk, reduce, re, im, partial_re, partial_im);
-    else
-        direct_sums_avx2(t, y, n, f, chunk, reduce, re, im, partial_re, partial_im);
-    for (int k = 0; k < lanes; ++k)
-        finish(re[k], im[k], partial_re[k], partial_im[k], sum_abs_y_dt, within_chunks, n, dt,
-               phase_error, result + k, error + k);
 }

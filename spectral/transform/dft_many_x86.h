@@ -5,17 +5,19 @@
 
 #include <complex>
 
+#include "spectral/transform/dft_chirp.h"
+
 // Lanes of the widest kernel this processor runs: 8 with AVX-512, 4 with AVX2
 // and FMA, 1 with neither.
 int x86_vector_lanes();
 
-// The transform at the 8 (AVX-512) or 4 (AVX2) lanes frequencies f[0..],
-// each sum added in sample order as dft adds it. sum_abs_y_dt bounds the sum
-// of |y[i] dt| as the scalar path adds it; error[k] bounds how far either part
-// of result[k] may lie from dft(t, y, n, f[k]).
-// Phases up to largest_phase in magnitude: beyond 2^23 they are reduced to
-// one turn before the vector sine and cosine.
-void dft_direct(int lanes, const double* t, const double* y, int n, const double* f,
+// The transform at the frequencies f[0..count-1], 8 (AVX-512) or 4 (AVX2)
+// lanes at a time, each sum added in sample order as dft adds it.
+// sum_abs_y_dt bounds the sum of |y[i] dt| as the scalar path adds it;
+// error[k] bounds how far either part of result[k] may lie from
+// dft(t, y, n, f[k]). Phases up to largest_phase in magnitude: beyond 2^23
+// they are reduced to one turn before the vector sine and cosine.
+void dft_direct(int lanes, const double* t, const double* y, int n, const double* f, int count,
                 double sum_abs_y_dt, double largest_phase, std::complex<double>* result,
                 double* error);
 
@@ -23,10 +25,10 @@ void dft_direct(int lanes, const double* t, const double* y, int n, const double
 // the two sums and, over chunks of samples, chunk length times the mean of
 // the magnitudes of each partial sum at the chunk's ends; with reduce, the
 // phases reduced to one turn first.
-void direct_sums_avx512(const double* t, const double* y, int n, const double* f, int chunk,
-                        bool reduce, double* re, double* im, double* partial_re, double* partial_im);
-void direct_sums_avx2(const double* t, const double* y, int n, const double* f, int chunk,
-                      bool reduce, double* re, double* im, double* partial_re, double* partial_im);
+void direct_sums_avx512(const double* t, const double* y, int n, const double* f, bool reduce,
+                        double* re, double* im, double* partial_re, double* partial_im);
+void direct_sums_avx2(const double* t, const double* y, int n, const double* f, bool reduce,
+                      double* re, double* im, double* partial_re, double* partial_im);
 
 // A series on a uniform grid of times for the rounded-phase kernel: values,
 // times and their remainders delta off the grid t0 + m h, and the samples
@@ -45,7 +47,8 @@ struct RoundedPhaseSeries {
 // error[k] of dft(t, y, n, f[k]) (dft_rounded_phase.cpp). error[k] is
 // infinite where the times lie on no uniform grid or the phases are too
 // large for the kernel's phasor.
-void dft_rounded_phase(int lanes, const double* t, const double* y, int n, const double* f, int count,
+void dft_rounded_phase(int lanes, const UniformTimes& times, const double* t, const double* y, int n,
+                       const double* f, int count,
                        const std::complex<double>* exact, const double* exact_error,
                        std::complex<double>* result, double* error);
 
@@ -56,8 +59,8 @@ struct RoundedPhaseSums {
     double checkpoints[8];     // over chunks, length times the mean of |s| at its ends
 };
 void rounded_phase_sums_avx512(const RoundedPhaseSeries& series, const double* f,
-                               const double* step_re, const double* step_im, int chunk,
+                               const double* step_re, const double* step_im,
                                RoundedPhaseSums& out);
 void rounded_phase_sums_avx2(const RoundedPhaseSeries& series, const double* f,
-                             const double* step_re, const double* step_im, int chunk,
+                             const double* step_re, const double* step_im,
                              RoundedPhaseSums& out);

@@ -34,58 +34,46 @@
 namespace {
 
 using dft_constants::inv_sqrt_two_pi;
-using dft_constants::scalar_trig_error;
+using dft_constants::rounded_up;
+using dft_constants::rounding_gamma;
 using dft_constants::unit_roundoff;
 
 constexpr double u = unit_roundoff;
-constexpr int chunk = 64;
 constexpr double largest_phase = 0x1p40;
 constexpr double cheap_phasor_error = 1e-6;
 // Beyond this distance of the carried phasor from e^{i t w} the bound is
 // too wide to be worth it.
 constexpr double largest_phasor_error = 1e-3;
 
-double rounding_gamma(double k)
-{
-    return k * u / (1.0 - k * u);
-}
-
 // What the bound needs of the series, whatever the frequency.
 struct SeriesSums {
     double sum_abs_y = 0.0, sum_abs_yt = 0.0, largest_t = 0.0;
-    double within_chunks = 0.0;   // over chunks, length times half its sum of |y|
+    double within_chunks = 0.0;
 };
 
 SeriesSums series_sums(const double* t, const double* y, int n)
 {
     SeriesSums s;
-    for (int first = 0; first < n; first += chunk) {
-        const int end = std::min(n, first + chunk);
-        double chunk_abs_y = 0.0;
-        for (int i = first; i < end; ++i) {
-            s.largest_t = std::max(s.largest_t, std::fabs(t[i]));
-            chunk_abs_y += std::fabs(y[i]);
-            s.sum_abs_yt += std::fabs(y[i]) * std::fabs(t[i]);
-        }
-        s.sum_abs_y += chunk_abs_y;
-        s.within_chunks += 0.5 * (end - first) * chunk_abs_y;
+    for (int i = 0; i < n; ++i) {
+        s.largest_t = std::max(s.largest_t, std::fabs(t[i]));
+        s.sum_abs_y += std::fabs(y[i]);
+        s.sum_abs_yt += std::fabs(y[i]) * std::fabs(t[i]);
     }
-    const double up = 1.0 + 2.0 * rounding_gamma(2.0 * n + 2);
-    s.sum_abs_y *= up;
-    s.sum_abs_yt *= up;
-    s.within_chunks *= up;
+    s.sum_abs_y = rounded_up(s.sum_abs_y, n);
+    s.sum_abs_yt = rounded_up(s.sum_abs_yt, 2.0 * n);
+    s.within_chunks = dft_constants::within_chunks(y, n);
     return s;
 }
 
 }  // namespace
 
-void dft_rounded_phase(int lanes, const double* t, const double* y, int n, const double* f, int count,
+void dft_rounded_phase(int lanes, const UniformTimes& grid, const double* t, const double* y, int n,
+                       const double* f, int count,
                        const std::complex<double>* exact, const double* exact_error,
                        std::complex<double>* result, double* error)
 {
     std::fill(error, error + count, INFINITY);
     std::copy(exact, exact + count, result);
-    const UniformTimes grid = uniform_times(t, n);
     if (grid.points == 0)
         return;
     std::vector<int> anchor_index;
@@ -99,7 +87,7 @@ void dft_rounded_phase(int lanes, const double* t, const double* y, int n, const
                                     static_cast<int>(anchor_index.size())};
     const SeriesSums sums = series_sums(t, y, n);
     const double dt = t[1] - t[0];
-    const double terms = (scalar_trig_error + rounding_gamma(2) * (1.0 + scalar_trig_error)) * sums.sum_abs_y;
+    const double terms = dft_constants::scalar_term_error * sums.sum_abs_y;
     for (int k0 = 0; k0 < count; k0 += lanes) {
         // A last, partial block is padded with its own last frequency.
         double fk[8], step_re[8], step_im[8];
@@ -111,9 +99,9 @@ void dft_rounded_phase(int lanes, const double* t, const double* y, int n, const
         }
         RoundedPhaseSums out;
         if (lanes == 8)
-            rounded_phase_sums_avx512(series, fk, step_re, step_im, chunk, out);
+            rounded_phase_sums_avx512(series, fk, step_re, step_im, out);
         else
-            rounded_phase_sums_avx2(series, fk, step_re, step_im, chunk, out);
+            rounded_phase_sums_avx2(series, fk, step_re, step_im, out);
         for (int j = 0; j < lanes && k0 + j < count; ++j) {
             const int k = k0 + j;
             const double aw = std::fabs(two_pi * fk[j]);

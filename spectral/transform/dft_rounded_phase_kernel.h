@@ -42,8 +42,9 @@ inline void cheap_phasor(typename O::V p, typename O::V& c, typename O::V& s)
 
 template <class O>
 inline void rounded_phase_sums(const RoundedPhaseSeries& series, const double* f, const double* step_re,
-                               const double* step_im, int chunk, RoundedPhaseSums& out)
+                               const double* step_im, RoundedPhaseSums& out)
 {
+    constexpr int chunk = dft_constants::partial_sum_chunk;
     using V = typename O::V;
     const double *t = series.t, *y = series.y, *delta = series.delta;
     const int n = series.n;

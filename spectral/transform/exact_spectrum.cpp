@@ -13,6 +13,7 @@
 #include <complex>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "spectral/transform/dft.h"
 #include "spectral/transform/dft_chirp.h"
@@ -127,6 +128,7 @@ enum class Decider { chirp, recurrence, scalar_loop, zero_terms };
 struct Decision {
     Decider by;
     double largest_t;   // the largest |time|, for the phases of zero terms
+    ChirpModel chirp;   // where by is chirp, the chirp transform's model
 };
 
 // The cost model, in units of one recurrence term (one sample at one
@@ -141,51 +143,45 @@ constexpr double least_resolution = 1e-7;
 
 FirstPass first_pass_wanted = FirstPass::cost_model;
 
-bool chirp_pays(const Series& s, const std::vector<double>& f)
+// sum_abs_yt and sum_square: the sums of |y t| and of y^2 over the series.
+bool chirp_pays(const ChirpModel& model, int n, int count, double sum_abs_yt, double sum_square)
 {
-    const int n = static_cast<int>(s.t.size()), count = static_cast<int>(f.size());
-    std::vector<double> w(count);
-    double largest_w = 0.0;
-    for (int k = 0; k < count; ++k) {
-        w[k] = two_pi * f[k];
-        largest_w = std::max(largest_w, std::fabs(w[k]));
-    }
-    const ChirpShape shape = chirp_shape(s.t.data(), s.y.data(), n, w.data(), count);
-    if (shape.blocks == 0 || first_pass_wanted != FirstPass::cost_model)
-        return shape.blocks != 0 && first_pass_wanted == FirstPass::chirp;
-    const double points = shape.fft_points;
-    const double chirp_cost = shape.blocks * (8.0 * points * std::log2(points) * fft_cost_per_point_and_stage +
+    if (model.blocks == 0 || first_pass_wanted != FirstPass::cost_model)
+        return model.blocks != 0 && first_pass_wanted == FirstPass::chirp;
+    const double points = model.fft_points;
+    const double chirp_cost = model.blocks * (8.0 * points * std::log2(points) * fft_cost_per_point_and_stage +
                                               chirp_cost_per_line_and_block * count);
-    double sum_abs_yt = 0.0, sum_square = 0.0;
-    for (int i = 0; i < n; ++i) {
-        sum_abs_yt += std::fabs(s.y[i] * s.t[i]);
-        sum_square += s.y[i] * s.y[i];
-    }
-    const double resolution = unit_roundoff * largest_w * sum_abs_yt / std::sqrt(sum_square);
+    const double resolution = unit_roundoff * model.largest_w * sum_abs_yt / std::sqrt(sum_square);
     return chirp_cost < static_cast<double>(n) * count && resolution < least_resolution;
 }
 
 Decision decide(const Series& s, double norm, const std::vector<double>& f)
 {
-    double sum_abs_y = 0.0, largest_t = 0.0;
-    for (size_t i = 0; i < s.t.size(); ++i) {
+    const int n = static_cast<int>(s.t.size()), count = static_cast<int>(f.size());
+    double sum_abs_y = 0.0, largest_t = 0.0, sum_abs_yt = 0.0, sum_square = 0.0;
+    for (int i = 0; i < n; ++i) {
         if (!std::isfinite(s.t[i]) || !std::isfinite(s.y[i]))
-            return {Decider::scalar_loop, 0.0};
+            return {Decider::scalar_loop, 0.0, {}};
         sum_abs_y += std::fabs(s.y[i]);
         largest_t = std::max(largest_t, std::fabs(s.t[i]));
+        sum_abs_yt += std::fabs(s.y[i] * s.t[i]);
+        sum_square += s.y[i] * s.y[i];
     }
     if (!std::isfinite(norm) || norm == 0.0)
-        return {Decider::scalar_loop, largest_t};
+        return {Decider::scalar_loop, largest_t, {}};
     const bool reference = std::strcmp(dft_path_name(), "scalar") == 0;
     const double dt = s.t[1] - s.t[0];
     if ((sum_abs_y == 0.0 || dt == 0.0) && !reference)
-        return {Decider::zero_terms, largest_t};
+        return {Decider::zero_terms, largest_t, {}};
     const double largest_x = 2.0 * dft_constants::inv_sqrt_two_pi * sum_abs_y * std::fabs(dt);
     if (!(largest_x >= least_root))
-        return {Decider::scalar_loop, largest_t};
-    if (!reference && chirp_pays(s, f))
-        return {Decider::chirp, largest_t};
-    return {Decider::recurrence, largest_t};
+        return {Decider::scalar_loop, largest_t, {}};
+    if (!reference) {
+        ChirpModel chirp = fit_chirp_model(s.t.data(), s.y.data(), n, f.data(), count);
+        if (chirp_pays(chirp, n, count, sum_abs_yt, sum_square))
+            return {Decider::chirp, largest_t, std::move(chirp)};
+    }
+    return {Decider::recurrence, largest_t, {}};
 }
 
 // Every frequency's transform and its bound by the recurrence, in stretches.
@@ -207,8 +203,8 @@ Tier first_pass(const Series& s, const std::vector<double>& f, const Decision& d
 {
     const int n = static_cast<int>(s.t.size()), count = static_cast<int>(f.size());
     exact_error.assign(count, INFINITY);
-    if (decision.by == Decider::chirp && dft_chirp(s.t.data(), s.y.data(), n, f.data(), count, x.data(),
-                                                   x_error.data(), exact_error.data()))
+    if (decision.by == Decider::chirp &&
+        dft_chirp(decision.chirp, s.t.data(), s.y.data(), n, x.data(), x_error.data(), exact_error.data()))
         return Tier::chirp;
     if (decision.by == Decider::chirp || decision.by == Decider::recurrence) {
         recurrence_pass(s, f, x, x_error);
@@ -225,7 +221,8 @@ Tier first_pass(const Series& s, const std::vector<double>& f, const Decision& d
 
 // The open lines of the chirp transform, turned to the scalar loop's rounded
 // phases; those still open are returned.
-std::vector<size_t> decide_by_rounded_phases(const Series& s, const std::vector<size_t>& open,
+std::vector<size_t> decide_by_rounded_phases(const Series& s, const UniformTimes& times,
+                                             const std::vector<size_t>& open,
                                              const std::vector<std::complex<double>>& exact,
                                              const std::vector<double>& exact_error, double norm,
                                              FourthColumn fourth, std::vector<BoundedLine>& lines)
@@ -238,8 +235,8 @@ std::vector<size_t> decide_by_rounded_phases(const Series& s, const std::vector<
         x0[j] = exact[open[j]];
         e[j] = exact_error[open[j]];
     }
-    dft_many_rounded_phase(s.t.data(), s.y.data(), n, f.data(), size, x0.data(), e.data(), x.data(),
-                           x_error.data());
+    dft_many_rounded_phase(times, s.t.data(), s.y.data(), n, f.data(), size, x0.data(), e.data(),
+                           x.data(), x_error.data());
     std::vector<size_t> still_open;
     for (int j = 0; j < size; ++j) {
         const BoundedLine line = spectrum_line(f[j], x[j], x_error[j], norm);
@@ -296,7 +293,7 @@ std::vector<BoundedLine> decided_lines(const Series& s, const std::vector<double
     }
     const bool few_open = open.size() * rounded_phase_over_recurrence <= f.size();
     if (tier == Tier::chirp && few_open)
-        open = decide_by_rounded_phases(s, open, x, exact_error, norm, fourth, lines);
+        open = decide_by_rounded_phases(s, decision.chirp.time, open, x, exact_error, norm, fourth, lines);
     if (tier == Tier::chirp && !few_open) {
         recurrence_pass(s, f, x, x_error);
         std::vector<size_t> still_open;

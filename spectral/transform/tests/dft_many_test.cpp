@@ -130,7 +130,7 @@ TEST(DftMany, EveryResultLiesWithinItsBound)
     // The chirp transform where its model fits, the scalar loop elsewhere.
     const Transform chirp = [](const double* t, const double* y, int n, const double* f, int count,
                                std::complex<double>* x, double* error) {
-        if (!dft_chirp(t, y, n, f, count, x, error))
+        if (!dft_chirp(fit_chirp_model(t, y, n, f, count), t, y, n, x, error))
             for (int k = 0; k < count; ++k) {
                 x[k] = dft(t, y, n, f[k]);
                 error[k] = 0.0;
@@ -141,8 +141,10 @@ TEST(DftMany, EveryResultLiesWithinItsBound)
                                        int count, std::complex<double>* x, double* error) {
         std::vector<std::complex<double>> exact(count);
         std::vector<double> exact_error(count), chirp_error(count);
-        if (dft_chirp(t, y, n, f, count, exact.data(), chirp_error.data(), exact_error.data()))
-            dft_many_rounded_phase(t, y, n, f, count, exact.data(), exact_error.data(), x, error);
+        const ChirpModel model = fit_chirp_model(t, y, n, f, count);
+        if (dft_chirp(model, t, y, n, exact.data(), chirp_error.data(), exact_error.data()))
+            dft_many_rounded_phase(model.time, t, y, n, f, count, exact.data(), exact_error.data(), x,
+                                   error);
         else
             for (int k = 0; k < count; ++k) {
                 x[k] = dft(t, y, n, f[k]);
