@@ -90,7 +90,6 @@ BoundedLine scalar_line(const Series& s, double f, double norm)
     const int n = static_cast<int>(s.t.size());
     BoundedLine b = spectrum_line(f, dft(s.t.data(), s.y.data(), n, f), 0.0, norm);
     b.line.recomputed = true;
-    b.line.tier = Tier::scalar;
     return b;
 }
 
